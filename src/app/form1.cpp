@@ -1,0 +1,135 @@
+#include "app/form1.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QSlider>
+
+#include "scene/pictures.h"
+#include "scene/units.h"
+
+namespace {
+
+template <class T, std::size_t N>
+T& element(const std::array<T*, N>& family, std::string_view name, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= N) {
+        throw scene::ControlError({name, index});
+    }
+    return *family[static_cast<std::size_t>(index)];
+}
+
+}  // namespace
+
+Form1::Form1(Platform platform)
+    : Surface(nullptr, scene::kButtonFace), platform_(std::move(platform)) {
+    monotonic_.start();
+    if (!platform_.clock) {
+        platform_.clock = [this] { return static_cast<double>(monotonic_.nsecsElapsed()) / 1e9; };
+    }
+    if (!platform_.yield) {
+        platform_.yield = [this] { yieldToInput(); };
+    }
+
+    setWindowTitle(QStringLiteral("Velmora"));
+    setWindowIcon(QPixmap::fromImage(scene::picture(scene::Picture::Icon)));
+    resize(innerSize());
+
+    controls_ = std::make_unique<scene::Controls>(
+        *this, std::initializer_list<const scene::Layout*>{&scene::controlLayout(),
+                                                           &scene::staticScene()});
+    const scene::Controls& c = *controls_;
+    sldW = &c.get<QSlider>({"sldW"});
+    sldU = &c.get<QSlider>({"sldU"});
+    sldL = &c.get<QSlider>({"sldL"});
+    picOn = &c.get<scene::PictureBox>({"picOn"});
+    picvolt = &c.get<scene::PictureBox>({"picvolt"});
+    picamp = &c.get<scene::PictureBox>({"picamp"});
+    picShirma = &c.get<scene::PictureBox>({"picShirma"});
+    Command4 = &c.get<QPushButton>({"Command4"});
+    Command1 = &c.get<QPushButton>({"Command1"});
+    Label11 = &c.windowless({"Label11"});
+    Label12 = &c.windowless({"Label12"});
+    imgU = &c.windowless({"imgU"});
+    imgI = &c.windowless({"imgI"});
+    imgP = &c.windowless({"imgP"});
+    for (int i = 0; i < static_cast<int>(pictok_.size()); ++i) {
+        pictok_[static_cast<std::size_t>(i)] = &c.get<scene::PictureBox>({"pictok", i});
+    }
+    for (int i = 0; i < static_cast<int>(tok_.size()); ++i) {
+        tok_[static_cast<std::size_t>(i)] = &c.get<Tavik::Mark>({"tok", i});
+    }
+
+    QWidget* previous = nullptr;
+    for (const scene::Id& id : scene::tabOrder()) {
+        QWidget& w = c.widget(id);
+        w.setFocusPolicy(Qt::StrongFocus);
+        if (previous) {
+            setTabOrder(previous, &w);
+        }
+        previous = &w;
+    }
+    c.widget(scene::tabOrder().front()).setFocus();
+
+    connect(picOn, &scene::PictureBox::clicked, this, [this] { handle(&Form1::picOn_Click); });
+    connect(Command4, &QPushButton::clicked, this, [this] { handle(&Form1::Command4_Click); });
+    connect(Command1, &QPushButton::clicked, this, [this] { handle(&Form1::Command1_Click); });
+    connect(picamp, &scene::Surface::repaintRequested, this,
+            [this] { handle(&Form1::picamp_Paint); });
+    connect(picvolt, &scene::Surface::repaintRequested, this,
+            [this] { handle(&Form1::picvolt_Paint); });
+
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+QSize Form1::innerSize() const {
+    return scene::toPixels(QRect(QPoint(), scene::kClientTwips)).size();
+}
+
+scene::PictureBox& Form1::pictok(int index) const {
+    return element(pictok_, "pictok", index);
+}
+
+Tavik::Mark& Form1::tok(int index) const {
+    return element(tok_, "tok", index);
+}
+
+void Form1::Form_Load() {
+    graphX0 = 8850;
+    graphXScale = 400;
+    graphU0 = 2940;
+    graphYScale = 1000;
+    graphI0 = 5220;
+    sweepCount = 0;
+    sweepSeconds = 15;
+    prevX = graphX0;
+    prevU = graphU0;
+    prevI = graphI0;
+    graphP0 = 8310;
+    prevP = graphP0;
+    setDrawWidth(2);
+    pi = 3.14;
+    for (int i = 0; i <= 75; ++i) {
+        tok(i).setVisible(false);
+    }
+    needleLength = 1060;
+}
+
+void Form1::handle(void (Form1::*handler)()) {
+    try {
+        (this->*handler)();
+    } catch (const std::exception&) {
+        // A failed control operation ends the handler in progress; the program goes on.
+    }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    endProgram();
+    event->accept();
+}
+
+void Form1::endProgram() {
+    ending_ = true;
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <utility>
+
+#include "scene/controls.h"
+#include "scene/picture_box.h"
+#include "scene/surface.h"
+#include "scene/tavik.h"
+
+class QPushButton;
+class QSlider;
+
+// The one window of the program. It owns every control, all the state of the demonstration
+// and all its behaviour; it lives from program start to program end.
+class Form1 : public scene::Surface {
+    Q_OBJECT
+
+public:
+    // What the run loop takes from the platform. `clock` is monotonic, in seconds; `yield`
+    // lets the window process pending input once per pass (and paces the passes to the
+    // display). Tests supply both to drive the loop deterministically.
+    struct Platform {
+        std::function<double()> clock;
+        std::function<void()> yield;
+    };
+
+    explicit Form1(Platform platform = {});
+    ~Form1() override;
+
+    // --- Controls -------------------------------------------------------------------------
+    QSlider* sldW = nullptr;
+    QSlider* sldU = nullptr;
+    QSlider* sldL = nullptr;
+    scene::PictureBox* picOn = nullptr;
+    scene::PictureBox* picvolt = nullptr;
+    scene::PictureBox* picamp = nullptr;
+    scene::PictureBox* picShirma = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command1 = nullptr;
+    scene::Windowless* Label11 = nullptr;
+    scene::Windowless* Label12 = nullptr;
+    scene::Windowless* imgU = nullptr;
+    scene::Windowless* imgI = nullptr;
+    scene::Windowless* imgP = nullptr;
+
+    // The wire segments 0..15 and the charge markers 0..75; any other index is a failed
+    // control lookup (scene::ControlError).
+    scene::PictureBox& pictok(int index) const;
+    Tavik::Mark& tok(int index) const;
+
+    const scene::Controls& controls() const { return *controls_; }
+
+    // --- Demonstration state (empty members start at 0) -----------------------------------
+    double omega = 0;       // radians per second
+    double pi = 0;          // 3.14: every multiple or fraction of pi is formed from it
+    double inductance = 0;  // sldL ÷ 2
+    std::int16_t needleLength = 0;  // twips
+    std::int16_t running = 0;       // 1 = run
+    std::int16_t graphX0 = 0;       // twips
+    std::int16_t graphU0 = 0;
+    std::int16_t graphXScale = 0;  // twips per second
+    std::int16_t graphYScale = 0;  // twips per unit
+    std::int16_t graphI0 = 0;
+    std::int16_t graphP0 = 0;
+    std::int16_t sweepCount = 0;
+    std::int32_t sweepSeconds = 0;
+    double prevX = 0;  // end point of the last graph segments, twips
+    double prevU = 0;
+    double prevI = 0;
+    std::int32_t prevP = 0;
+    double curX = 0;  // newest graph point, twips
+    double curU = 0;
+    double curI = 0;
+    std::int32_t curP = 0;
+    double ammeterAngle = 0;  // radians of the needle last drawn
+    double voltmeterAngle = 0;
+
+    // --- Start-up, run loop, reset and handlers -------------------------------------------
+    void Form_Load();
+    void RunDemo();
+    // (voltagePhase, currentPhase) = (cos(omega·t), sin(omega·t)).
+    std::pair<double, double> Phases(double t) const;
+    void ResetDemo();
+    void picOn_Click();
+    void Command4_Click();
+    void Command1_Click();
+
+    // --- Needle meters --------------------------------------------------------------------
+    void picamp_Paint();
+    void picvolt_Paint();
+    void DrawAmmeter(double degrees);
+    void DrawVoltmeter(double degrees);
+
+    // --- Charge-flow strip ----------------------------------------------------------------
+    void MoveCharges(double chargePosition, double wireColour, double previousChargePosition);
+
+    // --- Time graphs ----------------------------------------------------------------------
+    void PlotGraphs(double voltagePhase, double amplitude, double sweepT, double currentPhase,
+                    double ammeterRange);
+    // At the start of a sweep step: when the previous pass's sweep time is past the sweep
+    // length, count the sweep, erase the graphs and restart at the left edge from the last
+    // heights.
+    void WrapSweepIfDue(double previousSweepT);
+    // Pens and plot state back to the graphs' origins.
+    void PutGraphsAtRest();
+
+    // True once the program is ending (exit button or close box): no loop runs on.
+    bool isEnding() const { return ending_; }
+
+    QSize innerSize() const override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // One needle update on a dial: erase the last needle, draw the new one, store its angle.
+    void swingNeedle(scene::Surface& dial, scene::ColourNumber background, double& storedAngle,
+                     double degrees);
+    void yieldToInput();
+    void endProgram();
+    // Runs a handler as the toolkit would: a failed control operation ends it there.
+    void handle(void (Form1::*handler)());
+
+    Platform platform_;
+    QElapsedTimer monotonic_;
+    std::unique_ptr<scene::Controls> controls_;
+    std::array<scene::PictureBox*, 16> pictok_{};
+    std::array<Tavik::Mark*, 76> tok_{};
+    bool ending_ = false;
+    qint64 nextFrameNs_ = 0;
+};

@@ -1,0 +1,125 @@
+#include "scene/controls.h"
+
+#include <QPushButton>
+#include <QSlider>
+
+#include "scene/fonts.h"
+#include "scene/pictures.h"
+#include "scene/units.h"
+
+namespace scene {
+
+namespace {
+
+void placeIn(QWidget& child, const Surface& container, QPoint twips) {
+    child.move(container.innerOrigin() + toPixels(twips));
+}
+
+// A picture shown by a picture box, at its inner top-left corner.
+ImageSpec pictureOf(const PictureBoxSpec& s) {
+    return {{"Picture"}, s.id, {0, 0}, *s.picture};
+}
+
+}  // namespace
+
+Controls::Controls(Surface& form, std::initializer_list<const Layout*> layouts) : form_(form) {
+    for (const Layout* layout : layouts) {
+        for (const auto& s : layout->pictureBoxes) {
+            Surface& parent = surface(s.parent);
+            auto* box = new PictureBox(&parent, s.back, s.border, s.look, toPixels(s.box).size());
+            placeIn(*box, parent, s.box.topLeft());
+            box->setDrawWidth(s.drawWidth);
+            box->setFocusPolicy(Qt::NoFocus);
+            if (s.tooltip) {
+                box->setToolTip(QString::fromUtf8(s.tooltip));
+            }
+            if (s.picture) {
+                box->addWindowless(pictureOf(s));
+            }
+            add(s.id, box);
+        }
+    }
+    for (const Layout* layout : layouts) {
+        for (const auto& s : layout->markers) {
+            Surface& parent = surface(s.parent);
+            Tavik::Mark* mark = nullptr;
+            if (s.kind == MarkerClass::Plus) {
+                mark = new Tavik::Plus(&parent, s.settings, parent.BackColor());
+            } else {
+                mark = new Tavik::Minus(&parent, s.settings, parent.BackColor());
+            }
+            placeIn(*mark, parent, s.pos);
+            add(s.id, mark);
+        }
+        for (const auto& s : layout->sliders) {
+            auto* slider = new QSlider(Qt::Horizontal, &form_);
+            slider->setGeometry(toPixels(s.box));
+            slider->setRange(s.min, s.max);
+            slider->setValue(s.value);
+            slider->setSingleStep(s.smallChange);
+            slider->setPageStep(s.largeChange);
+            slider->setTickPosition(QSlider::TicksBelow);
+            slider->setTickInterval(1);
+            slider->setToolTip(QString::fromUtf8(s.tooltip));
+            slider->setFocusPolicy(Qt::StrongFocus);
+            add(s.id, slider);
+        }
+        for (const auto& s : layout->buttons) {
+            auto* button = new QPushButton(QString::fromUtf8(s.caption), &form_);
+            button->setGeometry(toPixels(s.box));
+            button->setFont(toQFont(s.font));
+            // Enter, like Space, presses the button that has the focus.
+            button->setAutoDefault(true);
+            button->setFocusPolicy(Qt::StrongFocus);
+            add(s.id, button);
+        }
+    }
+    auto addAll = [&](auto specs) {
+        for (const auto& s : specs) {
+            surface(s.parent).addWindowless(s);
+        }
+    };
+    for (const Layout* layout : layouts) {
+        addAll(layout->shapes);
+    }
+    for (const Layout* layout : layouts) {
+        addAll(layout->lines);
+    }
+    for (const Layout* layout : layouts) {
+        addAll(layout->labels);
+    }
+    for (const Layout* layout : layouts) {
+        addAll(layout->images);
+    }
+}
+
+void Controls::add(const Id& id, QWidget* widget) {
+    const QString key = id.toString();
+    widget->setObjectName(key);
+    widgets_.insert(key, widget);
+}
+
+QWidget& Controls::widget(const Id& id) const {
+    if (id == kForm) {
+        return form_;
+    }
+    QWidget* w = widgets_.value(id.toString());
+    if (!w) {
+        throw ControlError(id);
+    }
+    return *w;
+}
+
+Surface& Controls::surface(const Id& id) const {
+    auto* s = qobject_cast<Surface*>(&widget(id));
+    if (!s) {
+        throw ControlError(id);
+    }
+    return *s;
+}
+
+Windowless& Controls::windowless(const Id& id, const Id& parent) const {
+    return surface(parent).windowless(id);
+}
+
+}  // namespace scene

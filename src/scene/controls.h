@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QWidget>
+
+#include "scene/layout.h"
+#include "scene/surface.h"
+
+class QPushButton;
+class QSlider;
+
+namespace scene {
+
+// Every windowed control of the window, created from the layout tables and found again by
+// name and index. Windowless elements are kept by the surface that paints them.
+class Controls {
+public:
+    // Creates every control of the given layouts on `form`: picture boxes, markers, sliders,
+    // buttons, then the windowless elements of each surface, kind by kind.
+    Controls(Surface& form, std::initializer_list<const Layout*> layouts);
+
+    QWidget& widget(const Id& id) const;
+    Surface& surface(const Id& id) const;
+    Windowless& windowless(const Id& id, const Id& parent = kForm) const;
+
+    template <class T>
+    T& get(const Id& id) const {
+        auto* typed = qobject_cast<T*>(&widget(id));
+        if (!typed) {
+            throw ControlError(id);
+        }
+        return *typed;
+    }
+
+    int count() const { return static_cast<int>(widgets_.size()); }
+
+private:
+    void add(const Id& id, QWidget* widget);
+
+    Surface& form_;
+    QHash<QString, QWidget*> widgets_;
+};
+
+}  // namespace scene

@@ -1,0 +1,44 @@
+#include "scene/fonts.h"
+
+#include <array>
+#include <cmath>
+#include <string_view>
+
+namespace scene {
+
+namespace {
+
+struct Substitute {
+    std::string_view layoutFamily;
+    const char* installedFamily;
+};
+
+// Fonts of the Debian packages fonts-ebgaramond and fonts-liberation2, all with Cyrillic.
+constexpr std::array kSubstitutes{
+    Substitute{"Garamond", "EB Garamond"},
+    Substitute{"MS Sans Serif", "Liberation Sans"},
+    Substitute{"Courier", "Liberation Mono"},
+    Substitute{"Courier New", "Liberation Mono"},
+};
+
+}  // namespace
+
+QString substituteFamily(const QString& layoutFamily) {
+    for (const auto& s : kSubstitutes) {
+        if (layoutFamily == QLatin1String(s.layoutFamily.data(), s.layoutFamily.size())) {
+            return QString::fromLatin1(s.installedFamily);
+        }
+    }
+    return layoutFamily;
+}
+
+QFont toQFont(const FontSpec& spec) {
+    QFont font(substituteFamily(QString::fromLatin1(spec.family)));
+    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setStyleStrategy(QFont::PreferMatch);
+    return font;
+}
+
+}  // namespace scene

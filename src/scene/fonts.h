@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace scene {
+
+// A font as the layout names it: the family of the original design, its size in points.
+struct FontSpec {
+    const char* family;
+    double points;
+    bool bold = false;
+    bool italic = false;
+};
+
+// The installed family with Cyrillic glyphs that stands in for a family of the layout.
+QString substituteFamily(const QString& layoutFamily);
+
+// The font to draw with: the substitute family at the pixel size the points give at 96 dpi, so
+// texts fit their fixed boxes whatever the screen's own dpi setting.
+QFont toQFont(const FontSpec& spec);
+
+}  // namespace scene

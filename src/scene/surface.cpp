@@ -1,0 +1,134 @@
+#include "scene/surface.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace scene {
+
+Surface::Surface(QWidget* parent, ColourNumber backColour)
+    : QWidget(parent), backColour_(backColour) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Surface::setBackColor(ColourNumber colour) {
+    if (colour != backColour_) {
+        backColour_ = colour;
+        update();
+    }
+}
+
+Windowless& Surface::addWindowless(const WindowlessSpec& spec) {
+    auto element = std::make_unique<Windowless>(*this, spec);
+    // Keep the back layer first; within a layer, the order of adding.
+    const auto at =
+        std::find_if(elements_.begin(), elements_.end(), [&](const auto& e) {
+            return static_cast<int>(e->layer()) > static_cast<int>(element->layer());
+        });
+    return **elements_.insert(at, std::move(element));
+}
+
+Windowless& Surface::windowless(const Id& id) const {
+    for (const auto& e : elements_) {
+        if (e->id() == id) {
+            return *e;
+        }
+    }
+    throw ControlError(id);
+}
+
+void Surface::windowlessChanged(const QRect& innerPx) {
+    update(innerPx.translated(innerOrigin()));
+}
+
+QSize Surface::innerSize() const {
+    return size() - QSize(2 * frameWidth(), 2 * frameWidth());
+}
+
+QImage& Surface::drawingImage() {
+    const qreal dpr = devicePixelRatioF();
+    if (drawing_.isNull() || drawing_.devicePixelRatio() != dpr ||
+        drawing_.deviceIndependentSize() != QSizeF(innerSize())) {
+        // First line, or the screen or the border changed: keep what was drawn, in place.
+        QImage image(innerSize() * dpr, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(dpr);
+        image.fill(Qt::transparent);
+        if (!drawing_.isNull()) {
+            QPainter p(&image);
+            p.drawImage(QPoint(), drawing_);
+        }
+        drawing_ = image;
+    }
+    return drawing_;
+}
+
+void Surface::drawLine(float x1, float y1, float x2, float y2, ColourNumber colour) {
+    QImage& image = drawingImage();
+    const QRect bounds = twipsLineBounds({x1, y1}, {x2, y2}, drawWidth_)
+                             .intersected(QRect(QPoint(), innerSize()));
+    const QRect deviceBounds(bounds.topLeft() * image.devicePixelRatio(),
+                             bounds.size() * image.devicePixelRatio());
+    // A line drawn while the surface paints (by its repaint handler) changes what is being
+    // painted; only the pixels it really changed outside this paint need another one.
+    const QImage before = painting_ ? image.copy(deviceBounds) : QImage();
+    {
+        QPainter p(&image);
+        p.setClipRect(QRect(QPoint(), innerSize()));
+        drawTwipsLine(p, {x1, y1}, {x2, y2}, drawWidth_, colour);
+    }
+    const QRect widgetBounds = bounds.translated(innerOrigin());
+    if (painting_) {
+        if (image.copy(deviceBounds) != before) {
+            drawnWhilePainting_ += widgetBounds;
+        }
+        return;
+    }
+    ownDirty_ += widgetBounds;
+    update(widgetBounds);
+}
+
+void Surface::clearDrawing() {
+    if (!drawing_.isNull()) {
+        drawing_.fill(Qt::transparent);
+        ownDirty_ += QRect(innerOrigin(), innerSize());
+        update(QRect(innerOrigin(), innerSize()));
+    }
+}
+
+void Surface::paintEvent(QPaintEvent* event) {
+    const bool onlyOwnLines = (event->region() - ownDirty_).isEmpty();
+    ownDirty_ = QRegion();
+    painting_ = true;
+    if (!onlyOwnLines) {
+        emit repaintRequested();
+    }
+    painting_ = false;
+
+    QPainter p(this);
+    p.fillRect(event->rect(), toQColor(backColour_));
+    p.translate(innerOrigin());
+    p.setClipRect(QRect(QPoint(), innerSize()));
+    const QRect dirty = event->rect().translated(-innerOrigin());
+    for (const auto& e : elements_) {
+        if (e->pixelBounds().intersects(dirty)) {
+            e->paint(p);
+        }
+    }
+    if (!drawing_.isNull()) {
+        p.drawImage(QPoint(), drawing_);
+    }
+    p.resetTransform();
+    p.setClipping(false);
+    paintFrame(p);
+
+    if (!drawnWhilePainting_.isEmpty()) {
+        const QRegion rest = drawnWhilePainting_ - event->region();
+        drawnWhilePainting_ = QRegion();
+        if (!rest.isEmpty()) {
+            ownDirty_ += rest;
+            update(rest);
+        }
+    }
+}
+
+}  // namespace scene

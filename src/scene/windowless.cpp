@@ -1,0 +1,185 @@
+#include "scene/windowless.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "scene/pictures.h"
+#include "scene/surface.h"
+#include "scene/units.h"
+
+namespace scene {
+
+namespace {
+
+template <class... Ts>
+struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+
+QPoint roundedPixels(QPointF twips) {
+    return {toPixels(twips.x()), toPixels(twips.y())};
+}
+
+// A border of width w lies inside its box: its centre line runs w/2 in from the edge.
+QRectF borderPath(const QRect& boxPx, int border) {
+    const double inset = border / 2.0;
+    return QRectF(boxPx).adjusted(inset, inset, -inset, -inset);
+}
+
+void paintLabel(QPainter& p, const LabelSpec& s, const QString& caption) {
+    const QRect box = toPixels(s.box);
+    if (s.back) {
+        p.fillRect(box, toQColor(*s.back));
+    }
+    p.save();
+    p.setClipRect(box, Qt::IntersectClip);
+    p.setFont(toQFont(s.font));
+    p.setPen(toQColor(s.fore));
+    p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+    p.restore();
+}
+
+void paintShape(QPainter& p, const ShapeSpec& s) {
+    QRect box = toPixels(s.box);
+    if (s.kind == ShapeKind::Circle) {
+        // The largest circle that fits the box, centred in it.
+        const int d = std::min(box.width(), box.height());
+        box = QRect(box.x() + (box.width() - d) / 2, box.y() + (box.height() - d) / 2, d, d);
+    }
+    const QRectF outline = borderPath(box, s.border);
+    const double radius = std::min(box.width(), box.height()) / 4.0;
+    auto draw = [&](QPainter& painter) {
+        switch (s.kind) {
+            case ShapeKind::Rectangle:
+                painter.drawRect(outline);
+                break;
+            case ShapeKind::Circle:
+                painter.drawEllipse(outline);
+                break;
+            case ShapeKind::RoundedRectangle:
+                painter.drawRoundedRect(outline, radius, radius);
+                break;
+        }
+    };
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, s.kind != ShapeKind::Rectangle);
+    p.setPen(Qt::NoPen);
+    if (s.back) {
+        p.setBrush(toQColor(*s.back));
+        draw(p);
+    }
+    if (s.hatch) {
+        p.setBrush(QBrush(toQColor(*s.hatch), Qt::CrossPattern));
+        draw(p);
+    }
+    if (s.border > 0) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(toQColor(kWindowText), s.border, Qt::SolidLine, Qt::SquareCap,
+                      Qt::MiterJoin));
+        draw(p);
+    }
+    p.restore();
+}
+
+}  // namespace
+
+QString Id::toString() const {
+    const QString n = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return index < 0 ? n : QStringLiteral("%1(%2)").arg(n).arg(index);
+}
+
+ControlError::ControlError(const Id& id)
+    : std::out_of_range("no control " + id.toString().toStdString()) {}
+
+Windowless::Windowless(Surface& owner, WindowlessSpec spec) : owner_(owner), spec_(spec) {
+    std::visit(Overloaded{
+                   [this](const LabelSpec& s) {
+                       caption_ = QString::fromUtf8(s.caption);
+                       position_ = s.box.topLeft();
+                   },
+                   [this](const LineSpec& s) { position_ = s.from; },
+                   [this](const ShapeSpec& s) { position_ = s.box.topLeft(); },
+                   [this](const ImageSpec& s) {
+                       position_ = s.pos;
+                       image_ = picture(s.picture);
+                   },
+               },
+               spec_);
+}
+
+const Id& Windowless::id() const {
+    return std::visit([](const auto& s) -> const Id& { return s.id; }, spec_);
+}
+
+Layer Windowless::layer() const {
+    const auto* shape = std::get_if<ShapeSpec>(&spec_);
+    return shape ? shape->layer : Layer::Normal;
+}
+
+void Windowless::setCaption(const QString& caption) {
+    if (caption == caption_) {
+        return;
+    }
+    caption_ = caption;
+    owner_.windowlessChanged(pixelBounds());
+}
+
+void Windowless::setLeft(float twips) {
+    moveTo({static_cast<int>(std::lround(twips)), position_.y()});
+}
+
+void Windowless::setTop(float twips) {
+    moveTo({position_.x(), static_cast<int>(std::lround(twips))});
+}
+
+void Windowless::moveTo(QPoint twips) {
+    if (twips == position_) {
+        return;
+    }
+    const QRect before = pixelBounds();
+    position_ = twips;
+    owner_.windowlessChanged(before | pixelBounds());
+}
+
+QRect Windowless::pixelBounds() const {
+    return std::visit(Overloaded{
+                          [](const LabelSpec& s) { return toPixels(s.box); },
+                          [](const LineSpec& s) { return twipsLineBounds(s.from, s.to, s.width); },
+                          [](const ShapeSpec& s) { return toPixels(s.box); },
+                          [this](const ImageSpec&) {
+                              return QRect(toPixels(position_), image_.size());
+                          },
+                      },
+                      spec_);
+}
+
+void Windowless::paint(QPainter& painter) const {
+    std::visit(Overloaded{
+                   [&](const LabelSpec& s) { paintLabel(painter, s, caption_); },
+                   [&](const LineSpec& s) {
+                       drawTwipsLine(painter, s.from, s.to, s.width, s.colour);
+                   },
+                   [&](const ShapeSpec& s) { paintShape(painter, s); },
+                   [&](const ImageSpec&) { painter.drawImage(toPixels(position_), image_); },
+               },
+               spec_);
+}
+
+void drawTwipsLine(QPainter& painter, QPointF from, QPointF to, int widthPx,
+                   ColourNumber colour) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(toQColor(colour), widthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawLine(roundedPixels(from), roundedPixels(to));
+    painter.restore();
+}
+
+QRect twipsLineBounds(QPointF from, QPointF to, int widthPx) {
+    const int margin = widthPx / 2 + 2;
+    return QRect(roundedPixels(from), roundedPixels(to))
+        .normalized()
+        .adjusted(-margin, -margin, margin + 1, margin + 1);
+}
+
+}  // namespace scene

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <optional>
+#include <stdexcept>
+#include <string_view>
+#include <variant>
+
+#include "scene/colour.h"
+#include "scene/fonts.h"
+
+class QPainter;
+
+namespace scene {
+
+// A control's name, and its index when it belongs to a control array (-1 when it does not).
+struct Id {
+    std::string_view name;
+    int index = -1;
+
+    friend bool operator==(const Id&, const Id&) = default;
+    QString toString() const;
+};
+
+inline constexpr Id kForm{"Form1"};
+
+// A lookup of a control that does not exist: a name that is not laid out, or an index outside
+// its control array. The operation that asked for it ends there.
+class ControlError : public std::out_of_range {
+public:
+    explicit ControlError(const Id& id);
+};
+
+// Within a container the windowless elements are painted back layer first, then in the order
+// they were added; windowed children always lie above all of them.
+enum class Layer { Back, Normal };
+
+struct LabelSpec {
+    Id id;
+    Id parent;
+    QRect box;  // twips
+    const char* caption;
+    FontSpec font;
+    ColourNumber fore = kWindowText;
+    std::optional<ColourNumber> back = {};  // empty: transparent
+};
+
+struct LineSpec {
+    Id id;
+    Id parent;
+    QPoint from;  // twips
+    QPoint to;
+    int width = 1;  // pixels
+    ColourNumber colour = kWindowText;
+};
+
+enum class ShapeKind { Rectangle, Circle, RoundedRectangle };
+
+struct ShapeSpec {
+    Id id;
+    Id parent;
+    ShapeKind kind;
+    QRect box;  // twips
+    int border = 1;  // pixels
+    std::optional<ColourNumber> back = {};   // empty: transparent
+    std::optional<ColourNumber> hatch = {};  // cross-hatch fill colour, if any
+    Layer layer = Layer::Normal;
+};
+
+enum class Picture { PenU, PenI, PenP, Icon, Emblem };
+
+struct ImageSpec {
+    Id id;
+    Id parent;
+    QPoint pos;  // twips, top-left corner
+    Picture picture;
+};
+
+using WindowlessSpec = std::variant<LabelSpec, LineSpec, ShapeSpec, ImageSpec>;
+
+class Surface;
+
+// One label, line, shape or image, painted by the surface that contains it. Only two things
+// change at run time: a label's caption and an image's position.
+class Windowless {
+public:
+    Windowless(Surface& owner, WindowlessSpec spec);
+
+    const WindowlessSpec& spec() const { return spec_; }
+    const Id& id() const;
+    Layer layer() const;
+
+    QString Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
+    // The top-left corner in twips (an image's Left and Top).
+    QPoint position() const { return position_; }
+    void setLeft(float twips);
+    void setTop(float twips);
+
+    // Where the element paints, in pixels of its container's inner area.
+    QRect pixelBounds() const;
+    void paint(QPainter& painter) const;
+
+private:
+    void moveTo(QPoint twips);
+
+    Surface& owner_;
+    WindowlessSpec spec_;
+    QString caption_;
+    QPoint position_;
+    QImage image_;
+};
+
+// Draws a straight line between two points given in twips, without antialiasing, so the same
+// end points and width always give the same pixels: drawing a line again in the background
+// colour erases it exactly.
+void drawTwipsLine(QPainter& painter, QPointF from, QPointF to, int widthPx, ColourNumber colour);
+
+// The smallest pixel rectangle that holds such a line.
+QRect twipsLineBounds(QPointF from, QPointF to, int widthPx);
+
+}  // namespace scene
