@@ -1,0 +1,24 @@
+#include "app/form1.h"
+
+namespace {
+
+constexpr scene::ColourNumber kWhite = 16777215;
+
+}  // namespace
+
+// Every display back to rest. Running it twice leaves the same state as running it once. The
+// terminal labels keep the signs of the last pass, and the needles' stored angles stay.
+void Form1::ResetDemo() {
+    clearDrawing();
+    for (int i = 0; i <= 75; ++i) {
+        tok(i).setVisible(false);
+    }
+    for (int i = 0; i <= 15; ++i) {
+        pictok(i).setBackColor(kWhite);
+    }
+    picvolt->clearDrawing();
+    picamp->clearDrawing();
+    picamp_Paint();
+    picvolt_Paint();
+    PutGraphsAtRest();
+}

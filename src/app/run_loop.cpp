@@ -1,0 +1,106 @@
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QScreen>
+#include <QSlider>
+#include <QTimer>
+#include <cmath>
+
+#include "app/demo_math.h"
+#include "app/form1.h"
+
+namespace {
+
+// Colour of the ammeter dial, used to paint over its rest needle.
+constexpr scene::ColourNumber kAmmeterBackground = 12632319;
+
+}  // namespace
+
+std::pair<double, double> Form1::Phases(double t) const {
+    return {std::cos(omega * t), std::sin(omega * t)};
+}
+
+// The demonstration's own loop. It runs inside the power switch's click handler and returns
+// only once `running` is no longer 1; the window sees input once per pass, at the yield, where
+// a further press of the switch may run a nested activation of this loop.
+void Form1::RunDemo() {
+    // Locals of one activation; each starts empty (0) at every entry.
+    const double startTime = platform_.clock();
+    double previousChargePosition = 0;
+    double sweepT = 0;
+
+    while (running == 1) {
+        // Seconds since this run started, single precision.
+        const float elapsed = static_cast<float>(platform_.clock() - startTime);
+
+        platform_.yield();
+        if (ending_) {
+            return;  // the program is ending: the pass is not finished, nothing more is drawn
+        }
+
+        double ammeterRange = 1;
+        const int frequencyMode = sldW->value();
+        const demo::FrequencyMode* row = demo::frequencyMode(frequencyMode);
+        if (!row) {
+            // The slider's range is exactly the table's nine modes.
+            qFatal("frequency mode %d has no row in the table", frequencyMode);
+        }
+        omega = demo::omegaFor(*row, pi);
+        const double glowScale = row->glowScale;
+        ammeterRange = row->ammeterRange;
+        inductance = sldL->value() / 2.0;
+        const double amplitude = sldU->value() / 10.0;
+
+        const auto [voltagePhase, currentPhase] = Phases(elapsed);
+
+        const double glow = demo::glowLevel(currentPhase, amplitude, omega, inductance, glowScale);
+        const auto [leftSign, rightSign] = demo::terminalSigns(voltagePhase);
+        Label11->setCaption(QString::fromLatin1(leftSign));
+        Label12->setCaption(QString::fromLatin1(rightSign));
+        const std::int32_t wireColour = demo::wireColourFor(glow);
+        for (int i = 0; i <= 15; ++i) {
+            pictok(i).setBackColor(static_cast<scene::ColourNumber>(wireColour));
+        }
+
+        const double chargePosition = demo::chargePositionFor(currentPhase);
+        MoveCharges(chargePosition, wireColour, previousChargePosition);
+        previousChargePosition = chargePosition;
+
+        DrawVoltmeter(demo::voltmeterDegrees(voltagePhase, amplitude));
+        const double ammeterAmplitude =
+            demo::ammeterAmplitude(amplitude, omega, inductance, ammeterRange);
+        // The ammeter's rest needle is painted over before its first moving needle.
+        picamp->drawLine(1400, 1600, 1400, 540, kAmmeterBackground);
+        DrawAmmeter(demo::ammeterDegrees(ammeterAmplitude, currentPhase));
+
+        WrapSweepIfDue(sweepT);
+        sweepT = static_cast<double>(elapsed) - static_cast<double>(sweepSeconds * sweepCount);
+        PlotGraphs(voltagePhase, amplitude, sweepT, currentPhase, ammeterRange);
+    }
+    ResetDemo();
+}
+
+// The yield of the run loop: processes all pending input, then waits until more input arrives
+// or the next frame of the display is due, processing input the moment it arrives. Without the
+// wait the loop would redraw far more often than any screen shows, at a whole core's cost.
+void Form1::yieldToInput() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (ending_) {
+        return;
+    }
+    const double hz = screen() && screen()->refreshRate() >= 1 ? screen()->refreshRate() : 60.0;
+    const auto frameNs = static_cast<qint64>(1e9 / hz);
+    const qint64 now = monotonic_.nsecsElapsed();
+    // A pass that ran late starts a new rhythm instead of hurrying to catch up.
+    nextFrameNs_ = nextFrameNs_ + frameNs < now ? now + frameNs : nextFrameNs_ + frameNs;
+    const auto waitMs = static_cast<int>((nextFrameNs_ - now) / 1'000'000);
+    if (waitMs <= 0) {
+        return;
+    }
+    QEventLoop wait;
+    QTimer frame;
+    frame.setSingleShot(true);
+    frame.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&frame, &QTimer::timeout, &wait, &QEventLoop::quit);
+    frame.start(waitMs);
+    wait.exec();
+}
