@@ -17,7 +17,7 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@./tools/bench.sh ./$(BUILD)/velmora
+	@./tools/bench.sh ./$(BUILD)/velmora_bench
 
 screenshots: build
 	@./tools/screenshots.sh ./$(BUILD)/velmora docs

@@ -7,7 +7,7 @@
 class DemoMathTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void frequencyModes_data();
     void frequencyModes();
     void noRowOutsideTheSliderRange();
@@ -70,7 +70,8 @@ void DemoMathTest::glowAndWireColour_data() {
     QTest::newRow("mode 2 peak") << 2 << 10 << 1 << -1.0 << 243.0 << 789759;
     QTest::newRow("mode 9 peak") << 9 << 10 << 1 << 1.0 << 109.0 << (255 + 256 * 146 + 65536 * 146);
     QTest::newRow("no current") << 5 << 10 << 1 << 0.0 << 0.0 << 16777215;
-    QTest::newRow("smallest settings") << 9 << 1 << 10 << 1.0 << 1.0 << (255 + 256 * 254 + 65536 * 254);
+    QTest::newRow("smallest settings")
+        << 9 << 1 << 10 << 1.0 << 1.0 << (255 + 256 * 254 + 65536 * 254);
 }
 
 void DemoMathTest::glowAndWireColour() {
@@ -108,9 +109,12 @@ void DemoMathTest::terminalSigns_data() {
     QTest::addColumn<double>("voltagePhase");
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("right");
-    QTest::newRow("positive") << 0.25 << "-" << "+";
-    QTest::newRow("zero") << 0.0 << "+" << "-";
-    QTest::newRow("negative") << -0.25 << "+" << "-";
+    QTest::newRow("positive") << 0.25 << "-"
+                              << "+";
+    QTest::newRow("zero") << 0.0 << "+"
+                          << "-";
+    QTest::newRow("negative") << -0.25 << "+"
+                              << "-";
 }
 
 void DemoMathTest::terminalSigns() {

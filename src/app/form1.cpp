@@ -27,7 +27,10 @@ Form1::Form1(Platform platform)
         platform_.clock = [this] { return static_cast<double>(monotonic_.nsecsElapsed()) / 1e9; };
     }
     if (!platform_.yield) {
-        platform_.yield = [this] { yieldToInput(); };
+        platform_.yield = [this] {
+            processPendingInput();
+            waitForNextFrame();
+        };
     }
 
     setWindowTitle(QStringLiteral("Velmora"));

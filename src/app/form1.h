@@ -20,7 +20,7 @@ class QSlider;
 class Form1 : public scene::Surface {
     Q_OBJECT
 
-public:
+  public:
     // What the run loop takes from the platform. `clock` is monotonic, in seconds; `yield`
     // lets the window process pending input once per pass (and paces the passes to the
     // display). Tests supply both to drive the loop deterministically.
@@ -56,9 +56,9 @@ public:
     const scene::Controls& controls() const { return *controls_; }
 
     // --- Demonstration state (empty members start at 0) -----------------------------------
-    double omega = 0;       // radians per second
-    double pi = 0;          // 3.14: every multiple or fraction of pi is formed from it
-    double inductance = 0;  // sldL ÷ 2
+    double omega = 0;               // radians per second
+    double pi = 0;                  // 3.14: every multiple or fraction of pi is formed from it
+    double inductance = 0;          // sldL ÷ 2
     std::int16_t needleLength = 0;  // twips
     std::int16_t running = 0;       // 1 = run
     std::int16_t graphX0 = 0;       // twips
@@ -109,19 +109,23 @@ public:
     // Pens and plot state back to the graphs' origins.
     void PutGraphsAtRest();
 
+    // The platform's yield, in its two halves: process all pending input, then wait until the
+    // next display frame is due, processing input the moment it arrives.
+    void processPendingInput();
+    void waitForNextFrame();
+
     // True once the program is ending (exit button or close box): no loop runs on.
     bool isEnding() const { return ending_; }
 
     QSize innerSize() const override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     // One needle update on a dial: erase the last needle, draw the new one, store its angle.
     void swingNeedle(scene::Surface& dial, scene::ColourNumber background, double& storedAngle,
                      double degrees);
-    void yieldToInput();
     void endProgram();
     // Runs a handler as the toolkit would: a failed control operation ends it there.
     void handle(void (Form1::*handler)());

@@ -79,11 +79,13 @@ void Form1::RunDemo() {
     ResetDemo();
 }
 
-// The yield of the run loop: processes all pending input, then waits until more input arrives
-// or the next frame of the display is due, processing input the moment it arrives. Without the
-// wait the loop would redraw far more often than any screen shows, at a whole core's cost.
-void Form1::yieldToInput() {
+void Form1::processPendingInput() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+// Without this wait the loop would redraw far more often than any screen shows, at a whole
+// core's cost.
+void Form1::waitForNextFrame() {
     if (ending_) {
         return;
     }

@@ -105,12 +105,17 @@ void Surface::paintEvent(QPaintEvent* event) {
     painting_ = false;
 
     QPainter p(this);
-    p.fillRect(event->rect(), toQColor(backColour_));
+    const QColor background = toQColor(backColour_);
+    for (const QRect& r : event->region()) {
+        p.fillRect(r, background);
+    }
     p.translate(innerOrigin());
     p.setClipRect(QRect(QPoint(), innerSize()));
-    const QRect dirty = event->rect().translated(-innerOrigin());
+    // Only the elements under the region to repaint: a moving pen repaints a few pixels, not
+    // the whole picture around it.
+    const QRegion dirty = event->region().translated(-innerOrigin());
     for (const auto& e : elements_) {
-        if (e->pixelBounds().intersects(dirty)) {
+        if (dirty.intersects(e->pixelBounds())) {
             e->paint(p);
         }
     }

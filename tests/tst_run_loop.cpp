@@ -1,0 +1,397 @@
+#include <QApplication>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QSlider>
+#include <QTest>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "app/application.h"
+#include "app/demo_math.h"
+#include "app/form1.h"
+#include "scene/units.h"
+
+namespace {
+
+constexpr scene::ColourNumber kWhite = 16777215;
+
+// Drives the run loop deterministically: the clock is a number the test advances at every
+// yield, and the test acts inside the yield as the window would when it processes input.
+// Pass n sees elapsed = (n - 1) × step; at the yield of pass n the passes before it are done.
+struct Demo {
+    double now = 0;
+    double step = 0.25;
+    int pass = 0;
+    std::function<void(Demo&)> atYield;
+    std::unique_ptr<Form1> form;
+
+    Demo() {
+        form =
+            std::make_unique<Form1>(Form1::Platform{[this] { return now; }, [this] { yield(); }});
+    }
+
+    void yield() {
+        ++pass;
+        if (atYield) {
+            atYield(*this);
+        }
+        now += step;
+    }
+
+    // Presses the switch to start, and stops the run at the yield of pass `stopAt`,
+    // after `inspect` has looked at the state left by the previous passes.
+    void run(int stopAt, const std::function<void(Demo&)>& inspect = {}) {
+        pass = 0;
+        atYield = [stopAt, inspect](Demo& d) {
+            if (inspect) {
+                inspect(d);
+            }
+            if (d.pass == stopAt) {
+                d.form->picOn_Click();
+            }
+        };
+        form->picOn_Click();
+        atYield = {};
+    }
+
+    int visibleMarkers() const {
+        int n = 0;
+        for (int i = 0; i <= 75; ++i) {
+            n += form->tok(i).Visible() ? 1 : 0;
+        }
+        return n;
+    }
+
+    QImage screen() const {
+        QCoreApplication::processEvents();
+        return form->screen()->grabWindow(form->winId()).toImage();
+    }
+};
+
+QPoint px(int xTwips, int yTwips) {
+    return scene::toPixels(QPoint(xTwips, yTwips));
+}
+
+bool graphPixel(QRgb c) {
+    return c == qRgb(0, 0, 255) || c == qRgb(255, 0, 0) || c == qRgb(0, 0, 0);
+}
+
+void verifyRestState(const Form1& f) {
+    QCOMPARE(f.prevX, 8850.0);
+    QCOMPARE(f.prevU, 2940.0);
+    QCOMPARE(f.prevI, 5220.0);
+    QCOMPARE(f.prevP, 8310);
+    QCOMPARE(f.sweepCount, 0);
+    QCOMPARE(f.imgU->position(), QPoint(8850, 2940));
+    QCOMPARE(f.imgI->position(), QPoint(8850, 5220));
+    QCOMPARE(f.imgP->position(), QPoint(8850, 8310));
+    for (int i = 0; i <= 75; ++i) {
+        QVERIFY2(!f.tok(i).Visible(), qPrintable(QString::number(i)));
+    }
+    for (int i = 0; i <= 15; ++i) {
+        QCOMPARE(f.pictok(i).BackColor(), kWhite);
+    }
+}
+
+long residentKilobytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return resident * 4;
+}
+
+}  // namespace
+
+class RunLoopTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { setUpApplication(); }
+    void noPassWithoutTheSwitch();
+    void firstPass();
+    void slidersMovedInTheYieldTakeEffectAtOnce();
+    void sweepWrap();
+    void stopResetsTwiceAndKeepsTheLastSigns();
+    void startAfterStopBeginsAFreshSweep();
+    void curtainDuringARun();
+    void exitFromInsideAPass_data();
+    void exitFromInsideAPass();
+    void longRunKeepsItsInvariants();
+};
+
+void RunLoopTest::noPassWithoutTheSwitch() {
+    Demo d;
+    d.form->RunDemo();  // `running` is still empty
+    QCOMPARE(d.pass, 0);
+    verifyRestState(*d.form);
+    QCOMPARE(d.form->Label11->Caption(), QStringLiteral("+"));
+}
+
+void RunLoopTest::firstPass() {
+    Demo d;
+    d.run(2, [](Demo& demo) {
+        if (demo.pass != 2) {
+            return;
+        }
+        const Form1& f = *demo.form;
+        // elapsed 0: voltage phase 1, current phase 0.
+        QCOMPARE(f.running, 1);
+        QCOMPARE(f.picOn->BackColor(), scene::ColourNumber{65535});
+        QCOMPARE(f.picOn->appearance(), scene::Appearance::ThreeD);
+        QCOMPARE(f.Label11->Caption(), QStringLiteral("-"));
+        QCOMPARE(f.Label12->Caption(), QStringLiteral("+"));
+        for (int i = 0; i <= 15; ++i) {
+            QCOMPARE(f.pictok(i).BackColor(), kWhite);
+        }
+        for (int i = 0; i <= 75; ++i) {
+            QCOMPARE(f.tok(i).Visible(), i >= 35 && i <= 39);
+        }
+        QCOMPARE(f.omega, 1.5 * 3.14);  // sldW starts at mode 5
+        QCOMPARE(f.inductance, 0.5);
+        QCOMPARE(f.curX, 8850.0);
+        QCOMPARE(f.curU, 2940.0 - 500);
+        QCOMPARE(f.curI, 5220.0);
+        QCOMPARE(f.sweepCount, 0);
+    });
+    QCOMPARE(d.form->running, 0);
+    QCOMPARE(d.form->picOn->BackColor(), scene::ColourNumber{12632256});
+    QCOMPARE(d.form->picOn->appearance(), scene::Appearance::Flat);
+}
+
+void RunLoopTest::slidersMovedInTheYieldTakeEffectAtOnce() {
+    Demo d;
+    d.step = 0.5;
+    d.run(3, [](Demo& demo) {
+        if (demo.pass == 2) {
+            demo.form->sldW->setValue(1);
+            demo.form->sldL->setValue(10);
+            demo.form->sldU->setValue(10);
+        }
+    });
+    // The stopping pass (elapsed 1.0) already used the new settings.
+    const Form1& f = *d.form;
+    QCOMPARE(f.omega, 3.14 / 10);
+    QCOMPARE(f.inductance, 5.0);
+    const double k = (f.omega * f.inductance) * 5;
+    QCOMPARE(f.curI, std::floor(5220 - ((1.0 / k) * 1000) * std::sin(f.omega * 1.0)));
+}
+
+void RunLoopTest::sweepWrap() {
+    Demo d;
+    d.form->show();
+    d.form->picShirma->hide();
+    QVERIFY(QTest::qWaitForWindowExposed(d.form.get()));
+    double lastU = 0;
+    double lastI = 0;
+    d.run(65, [&](Demo& demo) {
+        const Form1& f = *demo.form;
+        switch (demo.pass) {
+            case 62:  // pass 61 had sweepT exactly 15.0: no wrap follows it
+                QCOMPARE(f.curX, 8850.0 + 15 * 400);
+                QCOMPARE(f.sweepCount, 0);
+                break;
+            case 63:  // pass 62 plotted beyond the right end, at sweepT 15.25
+                QCOMPARE(f.curX, 14950.0);
+                QCOMPARE(f.sweepCount, 0);
+                lastU = f.curU;
+                lastI = f.curI;
+                break;
+            case 64: {  // pass 63 wrapped, and restarted at the left edge from the last heights
+                QCOMPARE(f.sweepCount, 1);
+                QCOMPARE(f.curX, 8850.0 + 0.5 * 400);
+                const QImage shot = demo.screen();
+                QCOMPARE(shot.pixel(px(8850, static_cast<int>(lastU))), qRgb(0, 0, 255));
+                QCOMPARE(shot.pixel(px(8850, static_cast<int>(lastI))), qRgb(255, 0, 0));
+                // Everything of the old sweep is gone.
+                for (int x = px(9200, 0).x(); x < px(15000, 0).x(); ++x) {
+                    for (int y = px(0, 1900).y(); y < px(0, 9950).y(); ++y) {
+                        QVERIFY2(!graphPixel(shot.pixel(x, y)) || shot.pixel(x, y) == qRgb(0, 0, 0),
+                                 qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                    }
+                }
+                break;
+            }
+            default:
+                break;
+        }
+    });
+    // Sweeps keep counting: exceed 15 s again at 30.25, wrap at 30.5.
+    d.step = 0.25;
+    d.run(124, [](Demo& demo) {
+        if (demo.pass == 123) {
+            QCOMPARE(demo.form->sweepCount, 1);  // pass 122: elapsed 30.25, sweepT 15.25
+        }
+        if (demo.pass == 124) {
+            QCOMPARE(demo.form->sweepCount, 2);
+        }
+    });
+}
+
+void RunLoopTest::stopResetsTwiceAndKeepsTheLastSigns() {
+    Demo d;
+    d.form->show();
+    d.form->picShirma->hide();
+    QVERIFY(QTest::qWaitForWindowExposed(d.form.get()));
+    bool checkedInside = false;
+    // Run to elapsed 20 (one sweep wrapped), stop in the yield of the pass at elapsed 20.25.
+    d.atYield = {};
+    d.pass = 0;
+    d.atYield = [&](Demo& demo) {
+        if (demo.pass != 82) {
+            return;
+        }
+        QCOMPARE(demo.form->sweepCount, 1);
+        demo.form->picOn_Click();
+        // Inside the yield the nested run loop has already reset everything.
+        verifyRestState(*demo.form);
+        QCOMPARE(demo.form->running, 0);
+        checkedInside = true;
+    };
+    d.form->picOn_Click();
+    QVERIFY(checkedInside);
+    const Form1& f = *d.form;
+    // The interrupted pass went on from the reset state and plotted one step, with sweepCount
+    // back at 0 (so at sweepT = elapsed); the second reset then erased it.
+    QCOMPARE(f.curX, std::floor(8850 + 20.25 * 400));
+    verifyRestState(f);
+    const auto [leftSign, rightSign] = demo::terminalSigns(std::cos(f.omega * 20.25));
+    QCOMPARE(f.Label11->Caption(), QString::fromLatin1(leftSign));
+    QCOMPARE(f.Label12->Caption(), QString::fromLatin1(rightSign));
+    const QImage shot = d.screen();
+    for (int x = px(9000, 0).x(); x < px(15100, 0).x(); ++x) {
+        for (int y = px(0, 1900).y(); y < px(0, 9950).y(); ++y) {
+            const QRgb c = shot.pixel(x, y);
+            QVERIFY2(c != qRgb(0, 0, 255) && c != qRgb(255, 0, 0),
+                     qPrintable(QStringLiteral("graph pixel left at %1,%2").arg(x).arg(y)));
+        }
+    }
+    // Both dials show only their rest needles.
+    QCOMPARE(shot.pixel(d.form->picamp->mapTo(d.form.get(),
+                                              d.form->picamp->innerOrigin() + px(1400, 1000))),
+             qRgb(128, 128, 128));
+}
+
+void RunLoopTest::startAfterStopBeginsAFreshSweep() {
+    Demo d;
+    d.form->sldU->setValue(10);
+    d.run(40);
+    const double storedAmmeter = d.form->ammeterAngle;
+    const double storedVoltmeter = d.form->voltmeterAngle;
+    QVERIFY(storedAmmeter != 0);
+    QVERIFY(storedVoltmeter != 0);
+    d.now = 1000;  // a new run starts its own clock
+    d.run(3, [&](Demo& demo) {
+        const Form1& f = *demo.form;
+        if (demo.pass == 1) {
+            // Nothing reset the needles' stored angles.
+            QCOMPARE(f.ammeterAngle, storedAmmeter);
+            QCOMPARE(f.voltmeterAngle, storedVoltmeter);
+        }
+        if (demo.pass == 2) {
+            QCOMPARE(f.sweepCount, 0);
+            QCOMPARE(f.curX, 8850.0);
+            QCOMPARE(f.curU, 2940.0 - 1000);
+        }
+    });
+}
+
+void RunLoopTest::curtainDuringARun() {
+    Demo d;
+    QList<double> xs;
+    d.run(9, [&](Demo& demo) {
+        if (demo.pass == 3 || demo.pass == 6) {
+            demo.form->Command4_Click();
+        }
+        if (demo.pass > 1 && demo.pass < 9) {
+            QCOMPARE(demo.form->running, 1);
+            QCOMPARE(demo.form->picShirma->isHidden(), demo.pass >= 3 && demo.pass < 6);
+            xs << demo.form->curX;
+        }
+    });
+    QCOMPARE(xs.size(), 7);
+    for (qsizetype i = 1; i < xs.size(); ++i) {
+        QCOMPARE(xs[i], xs[i - 1] + 100);  // 0.25 s a pass
+    }
+    QVERIFY(!d.form->picShirma->isHidden());
+}
+
+void RunLoopTest::exitFromInsideAPass_data() {
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("Выход") << false;
+    QTest::newRow("close box") << true;
+}
+
+void RunLoopTest::exitFromInsideAPass() {
+    QFETCH(bool, closeBox);
+    Demo d;
+    d.form->show();
+    int passes = 0;
+    double xBefore = 0;
+    d.atYield = [&](Demo& demo) {
+        passes = demo.pass;
+        if (demo.pass == 5) {
+            xBefore = demo.form->curX;
+            if (closeBox) {
+                demo.form->close();
+            } else {
+                demo.form->Command1->click();
+            }
+        }
+    };
+    d.form->picOn_Click();  // returns: the loop does not run on without its window
+    QVERIFY(d.form->isEnding());
+    QCOMPARE(passes, 5);
+    // The pass was not finished and nothing was reset: the last packet is still shown.
+    QCOMPARE(d.form->curX, xBefore);
+    QCOMPARE(d.visibleMarkers() > 0, true);
+    QCOMPARE(d.form->running, 1);
+    QVERIFY(d.form->isHidden());
+}
+
+void RunLoopTest::longRunKeepsItsInvariants() {
+    Demo d;
+    QRandomGenerator random(20261208);
+    const auto widgetsBefore = d.form->findChildren<QWidget*>().size();
+    d.run(2);  // warm up every path once
+    const long memoryBefore = residentKilobytes();
+    d.pass = 0;
+    d.atYield = [&](Demo& demo) {
+        Form1& f = *demo.form;
+        if (demo.pass > 1) {
+            QVERIFY(demo.visibleMarkers() <= 5);
+            const scene::ColourNumber c = f.pictok(7).BackColor();
+            const int green = static_cast<int>((c >> 8) & 0xFF);
+            const int blue = static_cast<int>((c >> 16) & 0xFF);
+            QCOMPARE(static_cast<int>(c & 0xFF), 255);
+            QCOMPARE(green, blue);
+            QVERIFY(green >= 12 && green <= 255);
+            QVERIFY(f.imgU->position().y() >= 1940 && f.imgU->position().y() <= 3940);
+            QVERIFY(f.imgI->position().y() >= 3946 && f.imgI->position().y() <= 6493);
+            QVERIFY(f.imgP->position().y() >= 6717 && f.imgP->position().y() <= 9902);
+            QVERIFY(f.imgU->position().x() >= 8850 && f.imgU->position().x() <= 14850 + 40);
+        }
+        if (random.bounded(50) == 0) {
+            f.sldW->setValue(random.bounded(1, 10));
+            f.sldU->setValue(random.bounded(1, 11));
+            f.sldL->setValue(random.bounded(1, 11));
+        }
+        demo.step = random.bounded(0.1);
+        if (demo.pass % 1000 == 0) {
+            QCoreApplication::processEvents();
+        }
+        if (demo.pass == 100000) {
+            f.picOn_Click();
+        }
+    };
+    d.form->picOn_Click();
+    QCOMPARE(d.pass, 100000);
+    QCOMPARE(d.form->findChildren<QWidget*>().size(), widgetsBefore);
+    QVERIFY2(residentKilobytes() - memoryBefore < 2048,
+             qPrintable(QStringLiteral("grew by %1 kB").arg(residentKilobytes() - memoryBefore)));
+}
+
+QTEST_MAIN(RunLoopTest)
+#include "tst_run_loop.moc"
