@@ -116,6 +116,8 @@ class RunLoopTest : public QObject {
     void sweepWrap();
     void stopResetsTwiceAndKeepsTheLastSigns();
     void startAfterStopBeginsAFreshSweep();
+    void startPressedAfterStopInTheSameYieldNestsARun();
+    void resetTwiceIsResetOnce();
     void curtainDuringARun();
     void exitFromInsideAPass_data();
     void exitFromInsideAPass();
@@ -296,6 +298,48 @@ void RunLoopTest::startAfterStopBeginsAFreshSweep() {
             QCOMPARE(f.curU, 2940.0 - 1000);
         }
     });
+}
+
+void RunLoopTest::startPressedAfterStopInTheSameYieldNestsARun() {
+    Demo d;
+    QList<int> depthAtYield;
+    int depth = 0;
+    d.atYield = [&](Demo& demo) {
+        depthAtYield << depth;
+        if (demo.pass == 3) {
+            demo.form->picOn_Click();  // stop: the nested loop resets at once
+            verifyRestState(*demo.form);
+            ++depth;
+            demo.form->picOn_Click();  // start: a whole new run inside this yield
+            --depth;
+            // The new run has ended before the outer pass goes on.
+            QCOMPARE(demo.form->running, 0);
+        } else if (demo.pass == 7) {
+            demo.form->picOn_Click();  // stops the nested run
+        }
+    };
+    d.form->picOn_Click();
+    // Passes 1-3 belong to the outer run, 4-7 to the nested one.
+    QCOMPARE(depthAtYield, (QList<int>{0, 0, 0, 1, 1, 1, 1}));
+    QCOMPARE(d.form->picOn->appearance(), scene::Appearance::Flat);
+    verifyRestState(*d.form);
+}
+
+void RunLoopTest::resetTwiceIsResetOnce() {
+    Demo once;
+    Demo twice;
+    for (Demo* demo : {&once, &twice}) {
+        demo->run(6);
+        demo->form->ResetDemo();
+    }
+    twice.form->ResetDemo();
+    for (const Demo* demo : {&once, &twice}) {
+        verifyRestState(*demo->form);
+    }
+    QCOMPARE(twice.form->Label11->Caption(), once.form->Label11->Caption());
+    QCOMPARE(twice.form->ammeterAngle, once.form->ammeterAngle);
+    QCOMPARE(twice.form->curX, once.form->curX);
+    QCOMPARE(twice.form->picShirma->isHidden(), once.form->picShirma->isHidden());
 }
 
 void RunLoopTest::curtainDuringARun() {
