@@ -1,0 +1,582 @@
+// The fixed picture around the controls: that every element is there once, and that the window
+// as shown really shows it.
+
+#include <QApplication>
+#include <QMap>
+#include <QScreen>
+#include <QSet>
+#include <QSlider>
+#include <QtTest>
+#include <cmath>
+#include <memory>
+
+#include "app/application.h"
+#include "app/form1.h"
+#include "scene/layout.h"
+#include "scene/pictures.h"
+
+using scene::Id;
+
+namespace {
+
+// Twips to pixels worked out here on their own, 15 to a pixel, so the tests do not take the
+// program's conversion on trust.
+int px(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+const QColor kPanelGreen(192, 255, 192);
+const QColor kGrey(128, 128, 128);
+const QColor kBrown(128, 64, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kBlack(0, 0, 0);
+const QColor kDarkGrey(64, 64, 64);
+const QColor kHatchBlue(128, 128, 255);
+const QColor kVoltmeterBlue(192, 192, 255);
+const QColor kAmmeterRed(255, 192, 192);
+
+int distance(QColor a, QColor b) {
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                     std::abs(a.blue() - b.blue())});
+}
+
+// Every element of the static scene by kind: name -> indexes (-1 for a single control).
+enum class Kind { PictureBox, Marker, Shape, Line, Label };
+
+QMap<QString, QList<int>> namesOf(Kind kind) {
+    QMap<QString, QList<int>> names;
+    auto collect = [&](const auto& specs) {
+        for (const auto& s : specs) {
+            names[QString::fromLatin1(s.id.name.data(), static_cast<qsizetype>(s.id.name.size()))]
+                .append(s.id.index);
+        }
+    };
+    const scene::Layout& layout = scene::staticScene();
+    switch (kind) {
+        case Kind::PictureBox:
+            collect(layout.pictureBoxes);
+            break;
+        case Kind::Marker:
+            collect(layout.markers);
+            break;
+        case Kind::Shape:
+            collect(layout.shapes);
+            break;
+        case Kind::Line:
+            collect(layout.lines);
+            break;
+        case Kind::Label:
+            collect(layout.labels);
+            break;
+    }
+    for (auto& indexes : names) {
+        std::sort(indexes.begin(), indexes.end());
+    }
+    return names;
+}
+
+QList<int> indexRange(int first, int last) {
+    QList<int> r;
+    for (int i = first; i <= last; ++i) {
+        r.append(i);
+    }
+    return r;
+}
+
+QStringList numbered(const char* stem, int first, int last) {
+    QStringList names;
+    for (int i = first; i <= last; ++i) {
+        names << QStringLiteral("%1%2").arg(QLatin1String(stem)).arg(i);
+    }
+    return names;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Kind)
+Q_DECLARE_METATYPE(scene::Picture)
+
+class TestStaticScene : public QObject {
+    Q_OBJECT
+
+  private:
+    // What is on the screen now, without asking any widget to repaint.
+    QImage screen() {
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        return form_->screen()
+            ->grabWindow(form_->winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+    // A point of a container's inner area, in twips, as a pixel of the window.
+    QPoint onWindow(const Id& container, QPoint twips) const {
+        const scene::Surface& s = form_->controls().surface(container);
+        return s.mapTo(form_.get(), s.innerOrigin() + QPoint(px(twips.x()), px(twips.y())));
+    }
+
+    // An element's box on the window, less whatever windowed control covers it.
+    QRegion visibleOnWindow(const scene::Windowless& element, const Id& container) const {
+        const scene::Surface& s = form_->controls().surface(container);
+        const QRect bounds = element.pixelBounds();
+        QRegion region(
+            QRect(s.mapTo(form_.get(), s.innerOrigin() + bounds.topLeft()), bounds.size()));
+        for (QWidget* child : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isVisible() && child != &s) {
+                region -= child->geometry();
+            }
+        }
+        return region;
+    }
+
+    std::unique_ptr<Form1> form_;
+    QImage atRest_;
+
+  private slots:
+    void initTestCase() {
+        setUpApplication();
+        form_ = std::make_unique<Form1>();
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        atRest_ = screen();
+        QCOMPARE(atRest_.size(), QSize(1016, 734));
+        // From here on the graph area is uncovered, as after a press of "Графики".
+        form_->picShirma->hide();
+    }
+
+    void cleanupTestCase() { form_.reset(); }
+
+    void countsByKind_data() {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<int>("count");
+        QTest::newRow("lines") << Kind::Line << 175;
+        QTest::newRow("shapes") << Kind::Shape << 13;
+        QTest::newRow("labels") << Kind::Label << 24;
+        QTest::newRow("picture boxes") << Kind::PictureBox << 2;
+        QTest::newRow("charge markers") << Kind::Marker << 4;
+    }
+
+    void countsByKind() {
+        QFETCH(Kind, kind);
+        QFETCH(int, count);
+        int n = 0;
+        for (const auto& indexes : namesOf(kind)) {
+            n += static_cast<int>(indexes.size());
+        }
+        QCOMPARE(n, count);
+    }
+
+    void families_data() {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<int>>("indexes");
+        QList<int> line5 = indexRange(0, 25);
+        line5.removeOne(21);
+        QTest::newRow("Line5, no index 21") << Kind::Line << "Line5" << line5;
+        QTest::newRow("Line6") << Kind::Line << "Line6" << indexRange(0, 71);
+        QTest::newRow("Line63") << Kind::Line << "Line63" << indexRange(0, 5);
+        QTest::newRow("Line64") << Kind::Line << "Line64" << indexRange(0, 5);
+        QTest::newRow("Line34") << Kind::Line << "Line34" << indexRange(0, 6);
+        QTest::newRow("Shape5") << Kind::Shape << "Shape5" << indexRange(0, 5);
+        QTest::newRow("Label16") << Kind::Label << "Label16" << indexRange(0, 5);
+        QTest::newRow("Label19") << Kind::Label << "Label19" << indexRange(0, 2);
+    }
+
+    void families() {
+        QFETCH(Kind, kind);
+        QFETCH(QString, name);
+        QFETCH(QList<int>, indexes);
+        QCOMPARE(namesOf(kind).value(name), indexes);
+    }
+
+    void singleControls_data() {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("picture boxes") << Kind::PictureBox << QStringList{"Picture1", "Picture2"};
+        QTest::newRow("charge markers")
+            << Kind::Marker << QStringList{"Plus1", "Plus5", "Minus2", "Minus4"};
+        QTest::newRow("shapes") << Kind::Shape
+                                << QStringList{"Shape1", "Shape2", "Shape3", "Shape4",
+                                               "Shape6", "Shape7", "Shape8"};
+        QTest::newRow("lines") << Kind::Line
+                               << numbered("Line", 1, 4) + numbered("Line", 7, 33) +
+                                      numbered("Line", 35, 62);
+        QTest::newRow("labels") << Kind::Label
+                                << numbered("Label", 1, 10) + numbered("Label", 13, 15) +
+                                       numbered("Label", 17, 18);
+    }
+
+    // Every single control is there exactly once, and no other.
+    void singleControls() {
+        QFETCH(Kind, kind);
+        QFETCH(QStringList, names);
+        QStringList found;
+        const auto all = namesOf(kind);
+        for (const auto& [name, indexes] : all.asKeyValueRange()) {
+            if (indexes.front() == -1) {
+                QCOMPARE(indexes.size(), 1);
+                found << name;
+            }
+        }
+        found.sort();
+        names.sort();
+        QCOMPARE(found, names);
+    }
+
+    // The time ticks, 240 apart from the first tick of each axis, 60 long across it.
+    void timeTicks_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("axisY");
+        QTest::newRow("first, voltage") << 0 << 9150 << 2940;
+        QTest::newRow("last, voltage") << 23 << 14670 << 2940;
+        QTest::newRow("first, current") << 24 << 9000 << 5220;
+        QTest::newRow("last, current") << 47 << 14520 << 5220;
+        QTest::newRow("first, power") << 48 << 9120 << 8310;
+        QTest::newRow("last, power") << 71 << 14640 << 8310;
+    }
+
+    void timeTicks() {
+        QFETCH(int, index);
+        QFETCH(int, x);
+        QFETCH(int, axisY);
+        const auto& lines = scene::staticScene().lines;
+        const auto tick = std::find_if(lines.begin(), lines.end(), [&](const auto& l) {
+            return l.id == Id{"Line6", index};
+        });
+        QVERIFY(tick != lines.end());
+        QCOMPARE(tick->from, QPoint(x, axisY - 30));
+        QCOMPARE(tick->to, QPoint(x, axisY + 30));
+        QCOMPARE(tick->width, 1);
+        QCOMPARE(tick->colour, scene::kWindowText);
+    }
+
+    // The dial marks keep their size in hundredths of a millimetre, and sit at the ends of the
+    // scales: plus on the left, minus on the right, visible on the dial's or their own colour.
+    void dialMarkers_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("dial");
+        QTest::addColumn<bool>("plus");
+        QTest::addColumn<QSize>("himetric");
+        QTest::addColumn<QSize>("twips");
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("Plus5") << "Plus5"
+                               << "picamp" << true << QSize(291, 450) << QSize(165, 255)
+                               << kAmmeterRed;
+        QTest::newRow("Minus4") << "Minus4"
+                                << "picamp" << false << QSize(397, 503) << QSize(225, 285)
+                                << kAmmeterRed;
+        QTest::newRow("Plus1") << "Plus1"
+                               << "picvolt" << true << QSize(450, 450) << QSize(255, 255)
+                               << kVoltmeterBlue;
+        QTest::newRow("Minus2") << "Minus2"
+                                << "picvolt" << false << QSize(397, 503) << QSize(225, 285)
+                                << kVoltmeterBlue;
+    }
+
+    void dialMarkers() {
+        QFETCH(QString, name);
+        QFETCH(QString, dial);
+        QFETCH(bool, plus);
+        QFETCH(QSize, himetric);
+        QFETCH(QSize, twips);
+        QFETCH(QColor, background);
+        const QByteArray nameUtf8 = name.toUtf8();
+        const QByteArray dialUtf8 = dial.toUtf8();
+        const Id id{nameUtf8.constData()};
+
+        const auto& markers = scene::staticScene().markers;
+        const auto spec =
+            std::find_if(markers.begin(), markers.end(), [&](const auto& m) { return m.id == id; });
+        QVERIFY(spec != markers.end());
+        QCOMPARE(QSize(spec->settings.extentX, spec->settings.extentY), himetric);
+
+        auto& mark = form_->controls().get<Tavik::Mark>(id);
+        QVERIFY(mark.isVisible());
+        QCOMPARE(mark.twipsSize(), twips);
+        QCOMPARE(mark.size(), QSize(px(twips.width()), px(twips.height())));
+        QCOMPARE(qobject_cast<Tavik::Plus*>(&mark) != nullptr, plus);
+        QCOMPARE(qobject_cast<Tavik::Minus*>(&mark) != nullptr, !plus);
+
+        const auto& box = form_->controls().get<scene::PictureBox>({dialUtf8.constData()});
+        QCOMPARE(mark.parentWidget(), &box);
+        const int centre = mark.geometry().center().x() - box.innerOrigin().x();
+        const int width = box.innerSize().width();
+        if (plus) {
+            QVERIFY2(centre < width / 4, "the plus mark is not at the left end");
+        } else {
+            QVERIFY2(centre > width * 3 / 4, "the minus mark is not at the right end");
+        }
+
+        const QImage shown = screen();
+        const QRect onWindow(mark.mapTo(form_.get(), QPoint()), mark.size());
+        QCOMPARE(shown.pixelColor(onWindow.topLeft()), background);
+        bool markDrawn = false;
+        for (int y = onWindow.top(); y <= onWindow.bottom(); ++y) {
+            for (int x = onWindow.left(); x <= onWindow.right(); ++x) {
+                markDrawn = markDrawn || shown.pixelColor(x, y) == kBlack;
+            }
+        }
+        QVERIFY2(markDrawn, "the mark does not show on the window");
+    }
+
+    // Single pixels of the window, well inside an element, away from anything over it.
+    void probes_data() {
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QPoint>("twips");
+        QTest::addColumn<QColor>("colour");
+        const QString form = QStringLiteral("Form1");
+        QTest::newRow("panel") << form << QPoint(700, 4600) << kPanelGreen;
+        QTest::newRow("panel under the heading") << form << QPoint(4200, 1950) << kPanelGreen;
+        QTest::newRow("left terminal") << form << QPoint(5250, 4335) << kGrey;
+        QTest::newRow("right terminal") << form << QPoint(5940, 4335) << kGrey;
+        QTest::newRow("left screw head") << form << QPoint(5280, 4545) << kBrown;
+        QTest::newRow("right screw head") << form << QPoint(5895, 4545) << kBrown;
+        QTest::newRow("left slot") << form << QPoint(5250, 4515) << kBlack;
+        QTest::newRow("clamp 0") << form << QPoint(5250, 4770) << kGrey;
+        QTest::newRow("clamp 1") << form << QPoint(5940, 4770) << kGrey;
+        QTest::newRow("clamp 2") << form << QPoint(4200, 6105) << kGrey;
+        QTest::newRow("clamp 3") << form << QPoint(5460, 9285) << kGrey;
+        QTest::newRow("clamp 4") << form << QPoint(2520, 9285) << kGrey;
+        QTest::newRow("clamp 5") << form << QPoint(930, 6090) << kGrey;
+        QTest::newRow("panel shadow") << form << QPoint(4500, 4890) << kBlack;
+        QTest::newRow("ammeter shadow") << form << QPoint(2500, 6930) << kBlack;
+        QTest::newRow("coil back") << form << QPoint(2880, 9600) << kBlack;
+        QTest::newRow("coil shadow") << form << QPoint(2775, 10170) << kBlack;
+        QTest::newRow("ammeter mark, middle") << "picamp" << QPoint(1380, 345) << kWhite;
+        QTest::newRow("ammeter mark, outer left") << "picamp" << QPoint(315, 945) << kWhite;
+        QTest::newRow("voltmeter mark, middle") << "picvolt" << QPoint(1380, 345) << kWhite;
+        QTest::newRow("voltmeter mark, outer right") << "picvolt" << QPoint(2475, 945) << kWhite;
+        QTest::newRow("power symbol stroke") << "picOn" << QPoint(165, 60) << kBlack;
+        QTest::newRow("power symbol ring") << "picOn" << QPoint(165, 255) << kBlack;
+        QTest::newRow("grid border") << form << QPoint(12000, 1740) << kBlack;
+        QTest::newRow("voltage value axis") << form << QPoint(8850, 2580) << kGrey;
+        QTest::newRow("voltage time axis") << form << QPoint(9270, 2940) << kGrey;
+        QTest::newRow("voltage arrowhead") << form << QPoint(8775, 1860) << kGrey;
+        QTest::newRow("current value axis") << form << QPoint(8850, 4800) << kGrey;
+        QTest::newRow("current time axis") << form << QPoint(12030, 5220) << kGrey;
+        QTest::newRow("current arrowhead") << form << QPoint(14895, 5145) << kGrey;
+        QTest::newRow("power value axis") << form << QPoint(8850, 9300) << kGrey;
+        QTest::newRow("power time axis") << form << QPoint(13000, 8310) << kGrey;
+        QTest::newRow("power arrowhead") << form << QPoint(8895, 6990) << kGrey;
+        QTest::newRow("voltage time tick") << form << QPoint(9150, 2910) << kBlack;
+        QTest::newRow("current time tick") << form << QPoint(14520, 5250) << kBlack;
+        QTest::newRow("power time tick") << form << QPoint(11520, 8280) << kBlack;
+        QTest::newRow("voltage value tick") << form << QPoint(8805, 1980) << kBlack;
+        QTest::newRow("current value tick") << form << QPoint(8895, 6630) << kBlack;
+        QTest::newRow("Line60") << form << QPoint(8805, 6390) << kBlack;
+        QTest::newRow("power value tick") << form << QPoint(8805, 9060) << kBlack;
+        QTest::newRow("power origin, left stroke") << form << QPoint(8775, 8310) << kBlack;
+        QTest::newRow("power origin, right stroke") << form << QPoint(9075, 8310) << kBlack;
+        QTest::newRow("serif bar of I") << form << QPoint(8535, 4470) << kBlack;
+    }
+
+    void probes() {
+        QFETCH(QString, container);
+        QFETCH(QPoint, twips);
+        QFETCH(QColor, colour);
+        const QByteArray name = container.toUtf8();
+        const QPoint p = onWindow({name.constData()}, twips);
+        QCOMPARE(screen().pixelColor(p), colour);
+    }
+
+    // The grid is white with a light-blue cross-hatch, its lines 8 pixels apart.
+    void gridHatch() {
+        const QImage shown = screen();
+        // A patch of the grid between the current and the power graph, clear of axes and ticks.
+        const QRect patch(onWindow(scene::kForm, {9300, 5700}), QSize(300, 64));
+        QList<int> hatchRows;
+        QList<int> hatchColumns;
+        for (int y = patch.top(); y <= patch.bottom(); ++y) {
+            bool wholeRow = true;
+            for (int x = patch.left(); x <= patch.right(); ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                QVERIFY2(c == kWhite || c == kHatchBlue, qPrintable(c.name()));
+                wholeRow = wholeRow && c == kHatchBlue;
+            }
+            if (wholeRow) {
+                hatchRows << y;
+            }
+        }
+        for (int x = patch.left(); x <= patch.right(); ++x) {
+            bool wholeColumn = true;
+            for (int y = patch.top(); y <= patch.bottom(); ++y) {
+                wholeColumn = wholeColumn && shown.pixelColor(x, y) == kHatchBlue;
+            }
+            if (wholeColumn) {
+                hatchColumns << x;
+            }
+        }
+        for (const QList<int>& lines : {hatchRows, hatchColumns}) {
+            QVERIFY(lines.size() >= 2);
+            for (qsizetype i = 1; i < lines.size(); ++i) {
+                QCOMPARE(lines[i] - lines[i - 1], 8);
+            }
+        }
+    }
+
+    // Each text shows in its colour: taking the caption away changes pixels of the label's box,
+    // and among them are pixels of the text colour.
+    void captions_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QColor>("colour");
+        const QString form = QStringLiteral("Form1");
+        for (const char* name : {"Label2", "Label13", "Label3", "Label4", "Label5", "Label7",
+                                 "Label1", "Label14", "Label18", "Label17", "Label15"}) {
+            QTest::newRow(name) << name << -1 << form << kBlack;
+        }
+        for (int i = 0; i <= 5; ++i) {
+            QTest::addRow("Label16(%d)", i) << "Label16" << i << form << kBlack;
+        }
+        for (int i = 0; i <= 2; ++i) {
+            QTest::addRow("Label19(%d)", i) << "Label19" << i << form << kBlack;
+        }
+        QTest::newRow("ammeter zero") << "Label9" << -1 << "picamp" << kWhite;
+        QTest::newRow("voltmeter zero") << "Label8" << -1 << "picvolt" << kWhite;
+        QTest::newRow("ammeter unit") << "Label10" << -1 << "picamp" << kDarkGrey;
+        QTest::newRow("voltmeter unit") << "Label6" << -1 << "picvolt" << kDarkGrey;
+    }
+
+    void captions() {
+        QFETCH(QString, name);
+        QFETCH(int, index);
+        QFETCH(QString, container);
+        QFETCH(QColor, colour);
+        const QByteArray nameUtf8 = name.toUtf8();
+        const QByteArray containerUtf8 = container.toUtf8();
+        const Id parent{containerUtf8.constData()};
+        scene::Windowless& label =
+            form_->controls().windowless({nameUtf8.constData(), index}, parent);
+        const QString caption = label.Caption();
+        QVERIFY(!caption.isEmpty());
+
+        const QImage withText = screen();
+        label.setCaption(QString());
+        const QImage without = screen();
+        label.setCaption(caption);
+
+        int changed = 0;
+        int nearest = 255;
+        for (const QRect& r : visibleOnWindow(label, parent)) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                for (int x = r.left(); x <= r.right(); ++x) {
+                    if (withText.pixel(x, y) != without.pixel(x, y)) {
+                        ++changed;
+                        nearest = std::min(nearest, distance(withText.pixelColor(x, y), colour));
+                    }
+                }
+            }
+        }
+        QVERIFY2(changed >= 8, "the text does not show");
+        QVERIFY2(nearest <= 24, "the text is not in its colour");
+    }
+
+    // The captions on the generator panel differ from the panel only by their text: every
+    // pixel of their boxes is panel green, black, or text antialiased between the two.
+    void panelCaptionsBlend_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name :
+             {"Label13", "Label3", "Label4", "Label5", "Label7", "Label1", "Label11", "Label12"}) {
+            QTest::newRow(name) << name;
+        }
+    }
+
+    void panelCaptionsBlend() {
+        QFETCH(QString, name);
+        const QByteArray nameUtf8 = name.toUtf8();
+        const scene::Windowless& label = form_->controls().windowless({nameUtf8.constData()});
+        const QImage shown = screen();
+        int greenPixels = 0;
+        for (const QRect& r : visibleOnWindow(label, scene::kForm)) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                for (int x = r.left(); x <= r.right(); ++x) {
+                    const QColor c = shown.pixelColor(x, y);
+                    // green·(1 − coverage): red and blue equal, both 192/255 of green.
+                    const double expectedRedBlue = c.green() * 192.0 / 255.0;
+                    QVERIFY2(std::abs(c.red() - expectedRedBlue) <= 3 &&
+                                 std::abs(c.blue() - expectedRedBlue) <= 3,
+                             qPrintable(
+                                 QStringLiteral("pixel %1,%2 is %3").arg(x).arg(y).arg(c.name())));
+                    greenPixels += c == kPanelGreen ? 1 : 0;
+                }
+            }
+        }
+        QVERIFY(greenPixels > 0);
+    }
+
+    // Each "min" stands above the left end of its slider, each "max" above its right end.
+    void sliderEnds_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("slider");
+        QTest::addColumn<bool>("leftEnd");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("sldW min") << 1 << "sldW" << true << "min";
+        QTest::newRow("sldW max") << 3 << "sldW" << false << "max";
+        QTest::newRow("sldU min") << 2 << "sldU" << true << "min";
+        QTest::newRow("sldU max") << 4 << "sldU" << false << "max";
+        QTest::newRow("sldL min") << 0 << "sldL" << true << "min";
+        QTest::newRow("sldL max") << 5 << "sldL" << false << "max";
+    }
+
+    void sliderEnds() {
+        QFETCH(int, index);
+        QFETCH(QString, slider);
+        QFETCH(bool, leftEnd);
+        QFETCH(QString, caption);
+        const QByteArray sliderName = slider.toUtf8();
+        const scene::Windowless& label = form_->controls().windowless({"Label16", index});
+        const QRect track = form_->controls().get<QSlider>({sliderName.constData()}).geometry();
+        const QRect box = label.pixelBounds();
+        QCOMPARE(label.Caption(), caption);
+        QVERIFY2(box.center().y() < track.top(), "not above the slider");
+        const int slack = track.width() / 8;
+        if (leftEnd) {
+            QVERIFY(std::abs(box.left() - track.left()) <= slack);
+        } else {
+            QVERIFY(std::abs(box.right() - track.right()) <= slack);
+        }
+    }
+
+    // The emblem and the icon show at the top-left corners of their boxes.
+    void pictures_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<scene::Picture>("picture");
+        QTest::newRow("Picture1") << "Picture1" << scene::Picture::Emblem;
+        QTest::newRow("Picture2") << "Picture2" << scene::Picture::Icon;
+    }
+
+    void pictures() {
+        QFETCH(QString, box);
+        QFETCH(scene::Picture, picture);
+        const QByteArray name = box.toUtf8();
+        const QWidget& w = form_->controls().widget({name.constData()});
+        const QImage image = scene::picture(picture).convertToFormat(QImage::Format_RGB32);
+        const QRect shown = QRect(QPoint(), image.size()).intersected(QRect(QPoint(), w.size()));
+        QVERIFY(shown.width() >= 31 && shown.height() >= 31);
+        QCOMPARE(screen().copy(QRect(w.geometry().topLeft(), shown.size())), image.copy(shown));
+    }
+
+    // At rest the curtain covers every element of the graph area: nothing of it shows.
+    void curtainHidesGraphArea() {
+        const QRect curtain = form_->picShirma->geometry();
+        const QRect grid(onWindow(scene::kForm, {8430, 1740}), QSize(px(6765), px(8145)));
+        for (const auto& e : form_->windowlessElements()) {
+            if (grid.contains(e->pixelBounds().center())) {
+                QVERIFY2(curtain.contains(e->pixelBounds()), qPrintable(e->id().toString()));
+            }
+        }
+        const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+        const QRect shown = curtain.intersected(atRest_.rect());
+        for (int y = shown.top(); y <= shown.bottom(); ++y) {
+            for (int x = shown.left(); x <= shown.right(); ++x) {
+                QCOMPARE(atRest_.pixelColor(x, y), buttonFace);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestStaticScene)
+#include "tst_static_scene.moc"
