@@ -13,9 +13,10 @@ struct Substitute {
     const char* installedFamily;
 };
 
-// Fonts of the Debian packages fonts-ebgaramond and fonts-liberation2, all with Cyrillic.
+// Fonts of the Debian packages fonts-ebgaramond and fonts-liberation2, all with Cyrillic. The bold
+// face of "EB Garamond 12" has no Cyrillic, so Garamond is "EB Garamond 08", emboldened for bold.
 constexpr std::array kSubstitutes{
-    Substitute{"Garamond", "EB Garamond"},
+    Substitute{"Garamond", "EB Garamond 08"},
     Substitute{"MS Sans Serif", "Liberation Sans"},
     Substitute{"Courier", "Liberation Mono"},
     Substitute{"Courier New", "Liberation Mono"},
