@@ -20,12 +20,6 @@ Mark::Mark(QWidget* parent, const PersistedSettings& settings, scene::ColourNumb
     resize(scene::toPixels(twipsSize_.width()), scene::toPixels(twipsSize_.height()));
 }
 
-void Mark::setVisible(bool visible) {
-    if (visible != Visible()) {
-        QWidget::setVisible(visible);
-    }
-}
-
 void Mark::setBackColor(scene::ColourNumber colour) {
     if (colour != backColor_) {
         backColor_ = colour;

@@ -25,7 +25,6 @@ class Mark : public QWidget {
 
 public:
     bool Visible() const { return !isHidden(); }
-    void setVisible(bool visible) override;
 
     scene::ColourNumber BackColor() const { return backColor_; }
     void setBackColor(scene::ColourNumber colour);
