@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "scene/surface.h"
 #include "scene/units.h"
 
 namespace Tavik {
@@ -24,6 +25,29 @@ void Mark::setBackColor(scene::ColourNumber colour) {
     if (colour != backColor_) {
         backColor_ = colour;
         update();
+    }
+}
+
+void Mark::moveEvent(QMoveEvent*) {
+    clipToContainer();
+}
+
+void Mark::resizeEvent(QResizeEvent*) {
+    clipToContainer();
+}
+
+// Like a child window in a bordered box, an instance shows only inside its container's border:
+// a marker reaching past the edge of a coil turn leaves the turn's outline whole.
+void Mark::clipToContainer() {
+    const auto* container = qobject_cast<const scene::Surface*>(parentWidget());
+    if (!container) {
+        return;
+    }
+    const QRect inner = QRect(container->innerOrigin(), container->innerSize()).translated(-pos());
+    if (inner.contains(rect())) {
+        clearMask();
+    } else {
+        setMask(inner & rect());
     }
 }
 

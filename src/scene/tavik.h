@@ -23,7 +23,7 @@ int himetricToTwips(int himetric);
 class Mark : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     bool Visible() const { return !isHidden(); }
 
     scene::ColourNumber BackColor() const { return backColor_; }
@@ -32,13 +32,17 @@ public:
     // Width and height in twips, from the persisted extent.
     QSize twipsSize() const { return twipsSize_; }
 
-protected:
+  protected:
     // An instance with no persisted background takes its container's (the ambient colour).
     Mark(QWidget* parent, const PersistedSettings& settings, scene::ColourNumber ambient);
     void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     virtual bool vertical() const = 0;
 
-private:
+  private:
+    void clipToContainer();
+
     QSize twipsSize_;
     scene::ColourNumber backColor_;
 };
@@ -46,20 +50,20 @@ private:
 class Plus : public Mark {
     Q_OBJECT
 
-public:
+  public:
     Plus(QWidget* parent, const PersistedSettings& settings, scene::ColourNumber ambient);
 
-protected:
+  protected:
     bool vertical() const override { return true; }
 };
 
 class Minus : public Mark {
     Q_OBJECT
 
-public:
+  public:
     Minus(QWidget* parent, const PersistedSettings& settings, scene::ColourNumber ambient);
 
-protected:
+  protected:
     bool vertical() const override { return false; }
 };
 
