@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers for end-to-end tests of the real program on a private X server. Source this file from
 # a bash script; it needs Xvfb, xdotool and xwininfo (x11-utils).
 #
@@ -10,6 +11,7 @@
 #   e2e_wait_exit PID SECS          wait for the program to end; sets E2E_STATUS (124: timeout)
 #   e2e_fail MESSAGE                report a failure, with the program's output, and stop
 
+# shellcheck disable=SC2034  # E2E_STATUS is for the sourcing script
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/velmora-e2e.XXXXXX")
 E2E_XVFB_PID=
 E2E_APP_PID=
@@ -47,13 +49,13 @@ e2e_cleanup() {
 # Xvfb chooses a free display number itself and reports it on a descriptor once it accepts
 # connections, so concurrent tests never race for the same number.
 e2e_start_xvfb() {
-    local number= i
+    local number=''
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM
     Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp \
         3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
-    for i in $(seq 100); do
+    for _ in $(seq 100); do
         number=$(head -n 1 "$E2E_TMP/display" 2>/dev/null || true)
         [ -n "$number" ] && break
         e2e_running "$E2E_XVFB_PID" || break
@@ -76,8 +78,8 @@ e2e_start_app() {
 }
 
 e2e_find_window() {
-    local title=$1 seconds=${2:-10} wid= i
-    for i in $(seq $((seconds * 10))); do
+    local title=$1 seconds=${2:-10} wid=''
+    for _ in $(seq $((seconds * 10))); do
         wid=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
         if [ -n "$wid" ]; then
             echo "$wid"
@@ -107,8 +109,8 @@ e2e_click() {
 }
 
 e2e_wait_exit() {
-    local pid=$1 seconds=$2 i
-    for i in $(seq $((seconds * 10))); do
+    local pid=$1 seconds=$2
+    for _ in $(seq $((seconds * 10))); do
         if ! e2e_running "$pid"; then
             E2E_STATUS=0
             wait "$pid" || E2E_STATUS=$?
