@@ -12,6 +12,7 @@
 #include "app/demo_math.h"
 #include "app/form1.h"
 #include "scene/units.h"
+#include "shown_form.h"
 
 namespace {
 
@@ -64,10 +65,7 @@ struct Demo {
         return n;
     }
 
-    QImage screen() const {
-        QCoreApplication::processEvents();
-        return form->screen()->grabWindow(form->winId()).toImage();
-    }
+    QImage screen() const { return shown::screen(*form); }
 };
 
 QPoint px(int xTwips, int yTwips) {
@@ -183,9 +181,8 @@ void RunLoopTest::slidersMovedInTheYieldTakeEffectAtOnce() {
 
 void RunLoopTest::sweepWrap() {
     Demo d;
-    d.form->show();
     d.form->picShirma->hide();
-    QVERIFY(QTest::qWaitForWindowExposed(d.form.get()));
+    QVERIFY(shown::show(*d.form));
     double lastU = 0;
     double lastI = 0;
     d.run(65, [&](Demo& demo) {
@@ -234,9 +231,8 @@ void RunLoopTest::sweepWrap() {
 
 void RunLoopTest::stopResetsTwiceAndKeepsTheLastSigns() {
     Demo d;
-    d.form->show();
     d.form->picShirma->hide();
-    QVERIFY(QTest::qWaitForWindowExposed(d.form.get()));
+    QVERIFY(shown::show(*d.form));
     bool checkedInside = false;
     // Run to elapsed 20 (one sweep wrapped), stop in the yield of the pass at elapsed 20.25.
     d.atYield = {};

@@ -15,7 +15,7 @@ namespace scene {
 // Every windowed control of the window, created from the layout tables and found again by
 // name and index. Windowless elements are kept by the surface that paints them.
 class Controls {
-public:
+  public:
     // Creates every control of the given layouts on `form`: picture boxes, markers, sliders,
     // buttons, then the windowless elements of each surface, kind by kind.
     Controls(Surface& form, std::initializer_list<const Layout*> layouts);
@@ -35,7 +35,7 @@ public:
 
     int count() const { return static_cast<int>(widgets_.size()); }
 
-private:
+  private:
     void add(const Id& id, QWidget* widget);
 
     Surface& form_;

@@ -19,9 +19,7 @@ int frameWidthFor(BorderStyle border, Appearance look) {
 
 PictureBox::PictureBox(QWidget* parent, ColourNumber backColour, BorderStyle border,
                        Appearance look, QSize sizePx)
-    : Surface(parent, backColour),
-      border_(border),
-      look_(look) {
+    : Surface(parent, backColour), border_(border), look_(look) {
     resize(sizePx);
 }
 

@@ -13,7 +13,7 @@ enum class Appearance { Flat = 0, ThreeD = 1 };
 class PictureBox : public Surface {
     Q_OBJECT
 
-public:
+  public:
     PictureBox(QWidget* parent, ColourNumber backColour, BorderStyle border, Appearance look,
                QSize sizePx);
 
@@ -21,16 +21,16 @@ public:
     Appearance appearance() const { return look_; }
     void setAppearance(Appearance look);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     int frameWidth() const override;
     void paintFrame(QPainter& painter) const override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     BorderStyle border_;
     Appearance look_;
     bool pressed_ = false;

@@ -45,7 +45,8 @@ QImage icon() {
     p.setPen(QPen(QColor(255, 0, 0), 1));
     QPoint last(0, 5);
     for (int x = 0; x < 32; ++x) {
-        const QPoint next(x, 5 - static_cast<int>(std::lround(4 * std::sin(x * 2 * std::numbers::pi / 16))));
+        const QPoint next(
+            x, 5 - static_cast<int>(std::lround(4 * std::sin(x * 2 * std::numbers::pi / 16))));
         p.drawLine(last, next);
         last = next;
     }

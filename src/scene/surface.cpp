@@ -21,10 +21,9 @@ void Surface::setBackColor(ColourNumber colour) {
 Windowless& Surface::addWindowless(const WindowlessSpec& spec) {
     auto element = std::make_unique<Windowless>(*this, spec);
     // Keep the back layer first; within a layer, the order of adding.
-    const auto at =
-        std::find_if(elements_.begin(), elements_.end(), [&](const auto& e) {
-            return static_cast<int>(e->layer()) > static_cast<int>(element->layer());
-        });
+    const auto at = std::find_if(elements_.begin(), elements_.end(), [&](const auto& e) {
+        return static_cast<int>(e->layer()) > static_cast<int>(element->layer());
+    });
     return **elements_.insert(at, std::move(element));
 }
 
@@ -64,8 +63,8 @@ QImage& Surface::drawingImage() {
 
 void Surface::drawLine(float x1, float y1, float x2, float y2, ColourNumber colour) {
     QImage& image = drawingImage();
-    const QRect bounds = twipsLineBounds({x1, y1}, {x2, y2}, drawWidth_)
-                             .intersected(QRect(QPoint(), innerSize()));
+    const QRect bounds =
+        twipsLineBounds({x1, y1}, {x2, y2}, drawWidth_).intersected(QRect(QPoint(), innerSize()));
     const QRect deviceBounds(bounds.topLeft() * image.devicePixelRatio(),
                              bounds.size() * image.devicePixelRatio());
     // A line drawn while the surface paints (by its repaint handler) changes what is being

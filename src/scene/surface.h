@@ -20,7 +20,7 @@ namespace scene {
 class Surface : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     Surface(QWidget* parent, ColourNumber backColour);
 
     ColourNumber BackColor() const { return backColour_; }
@@ -28,9 +28,7 @@ public:
 
     Windowless& addWindowless(const WindowlessSpec& spec);
     Windowless& windowless(const Id& id) const;
-    const std::vector<std::unique_ptr<Windowless>>& windowlessElements() const {
-        return elements_;
-    }
+    const std::vector<std::unique_ptr<Windowless>>& windowlessElements() const { return elements_; }
 
     int DrawWidth() const { return drawWidth_; }
     void setDrawWidth(int pixels) { drawWidth_ = pixels; }
@@ -49,24 +47,24 @@ public:
     // Called by an element whose caption or position changed (pixels of the inner area).
     void windowlessChanged(const QRect& innerPx);
 
-signals:
+  signals:
     // The windowing system asks the surface to redraw itself (not merely to show lines just
     // drawn on it). Raised before the surface paints.
     void repaintRequested();
 
-protected:
+  protected:
     virtual int frameWidth() const { return 0; }
     virtual void paintFrame(QPainter&) const {}
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QImage& drawingImage();
 
     ColourNumber backColour_;
     std::vector<std::unique_ptr<Windowless>> elements_;
     int drawWidth_ = 1;
     QImage drawing_;
-    QRegion ownDirty_;        // updates asked for only to show freshly drawn lines
+    QRegion ownDirty_;  // updates asked for only to show freshly drawn lines
     bool painting_ = false;
     QRegion drawnWhilePainting_;
 };

@@ -75,8 +75,8 @@ void paintShape(QPainter& p, const ShapeSpec& s) {
     }
     if (s.border > 0) {
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(toQColor(kWindowText), s.border, Qt::SolidLine, Qt::SquareCap,
-                      Qt::MiterJoin));
+        p.setPen(
+            QPen(toQColor(kWindowText), s.border, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         draw(p);
     }
     p.restore();
@@ -143,31 +143,28 @@ void Windowless::moveTo(QPoint twips) {
 }
 
 QRect Windowless::pixelBounds() const {
-    return std::visit(Overloaded{
-                          [](const LabelSpec& s) { return toPixels(s.box); },
-                          [](const LineSpec& s) { return twipsLineBounds(s.from, s.to, s.width); },
-                          [](const ShapeSpec& s) { return toPixels(s.box); },
-                          [this](const ImageSpec&) {
-                              return QRect(toPixels(position_), image_.size());
-                          },
-                      },
-                      spec_);
+    return std::visit(
+        Overloaded{
+            [](const LabelSpec& s) { return toPixels(s.box); },
+            [](const LineSpec& s) { return twipsLineBounds(s.from, s.to, s.width); },
+            [](const ShapeSpec& s) { return toPixels(s.box); },
+            [this](const ImageSpec&) { return QRect(toPixels(position_), image_.size()); },
+        },
+        spec_);
 }
 
 void Windowless::paint(QPainter& painter) const {
-    std::visit(Overloaded{
-                   [&](const LabelSpec& s) { paintLabel(painter, s, caption_); },
-                   [&](const LineSpec& s) {
-                       drawTwipsLine(painter, s.from, s.to, s.width, s.colour);
-                   },
-                   [&](const ShapeSpec& s) { paintShape(painter, s); },
-                   [&](const ImageSpec&) { painter.drawImage(toPixels(position_), image_); },
-               },
-               spec_);
+    std::visit(
+        Overloaded{
+            [&](const LabelSpec& s) { paintLabel(painter, s, caption_); },
+            [&](const LineSpec& s) { drawTwipsLine(painter, s.from, s.to, s.width, s.colour); },
+            [&](const ShapeSpec& s) { paintShape(painter, s); },
+            [&](const ImageSpec&) { painter.drawImage(toPixels(position_), image_); },
+        },
+        spec_);
 }
 
-void drawTwipsLine(QPainter& painter, QPointF from, QPointF to, int widthPx,
-                   ColourNumber colour) {
+void drawTwipsLine(QPainter& painter, QPointF from, QPointF to, int widthPx, ColourNumber colour) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(toQColor(colour), widthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -30,7 +30,7 @@ inline constexpr Id kForm{"Form1"};
 // A lookup of a control that does not exist: a name that is not laid out, or an index outside
 // its control array. The operation that asked for it ends there.
 class ControlError : public std::out_of_range {
-public:
+  public:
     explicit ControlError(const Id& id);
 };
 
@@ -63,8 +63,8 @@ struct ShapeSpec {
     Id id;
     Id parent;
     ShapeKind kind;
-    QRect box;  // twips
-    int border = 1;  // pixels
+    QRect box;                               // twips
+    int border = 1;                          // pixels
     std::optional<ColourNumber> back = {};   // empty: transparent
     std::optional<ColourNumber> hatch = {};  // cross-hatch fill colour, if any
     Layer layer = Layer::Normal;
@@ -86,7 +86,7 @@ class Surface;
 // One label, line, shape or image, painted by the surface that contains it. Only two things
 // change at run time: a label's caption and an image's position.
 class Windowless {
-public:
+  public:
     Windowless(Surface& owner, WindowlessSpec spec);
 
     const WindowlessSpec& spec() const { return spec_; }
@@ -105,7 +105,7 @@ public:
     QRect pixelBounds() const;
     void paint(QPainter& painter) const;
 
-private:
+  private:
     void moveTo(QPoint twips);
 
     Surface& owner_;
