@@ -1,3 +1,5 @@
+MAKEFLAGS += --no-print-directory
+
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 

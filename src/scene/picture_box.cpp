@@ -37,20 +37,18 @@ int PictureBox::frameWidth() const {
 void PictureBox::paintFrame(QPainter& p) const {
     const QRect r = rect();
     const QPalette& pal = palette();
+    // One-pixel edges as filled rectangles: much cheaper than stroking, and the same pixels.
+    auto edge = [&](const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
+        p.fillRect(QRect(box.left(), box.top(), box.width(), 1), topLeft);
+        p.fillRect(QRect(box.left(), box.top(), 1, box.height()), topLeft);
+        p.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), bottomRight);
+        p.fillRect(QRect(box.right(), box.top(), 1, box.height()), bottomRight);
+    };
     if (frameWidth() == 1) {
-        p.setPen(pal.color(QPalette::WindowText));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(r.adjusted(0, 0, -1, -1));
+        const QColor line = pal.color(QPalette::WindowText);
+        edge(r, line, line);
     } else if (frameWidth() == 2) {
         // Sunken edge: shadow above and left, light below and right, two pixels deep.
-        auto edge = [&](const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
-            p.setPen(topLeft);
-            p.drawLine(box.topLeft(), box.topRight());
-            p.drawLine(box.topLeft(), box.bottomLeft());
-            p.setPen(bottomRight);
-            p.drawLine(box.bottomLeft(), box.bottomRight());
-            p.drawLine(box.topRight(), box.bottomRight());
-        };
         edge(r, pal.color(QPalette::Mid), pal.color(QPalette::Light));
         edge(r.adjusted(1, 1, -1, -1), pal.color(QPalette::Shadow), pal.color(QPalette::Button));
     }

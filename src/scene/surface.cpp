@@ -49,6 +49,7 @@ QImage& Surface::drawingImage() {
     if (drawing_.isNull() || drawing_.devicePixelRatio() != dpr ||
         drawing_.deviceIndependentSize() != QSizeF(innerSize())) {
         // First line, or the screen or the border changed: keep what was drawn, in place.
+        finishLines();
         QImage image(innerSize() * dpr, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(dpr);
         image.fill(Qt::transparent);
@@ -70,11 +71,7 @@ void Surface::drawLine(float x1, float y1, float x2, float y2, ColourNumber colo
     // A line drawn while the surface paints (by its repaint handler) changes what is being
     // painted; only the pixels it really changed outside this paint need another one.
     const QImage before = painting_ ? image.copy(deviceBounds) : QImage();
-    {
-        QPainter p(&image);
-        p.setClipRect(QRect(QPoint(), innerSize()));
-        drawTwipsLine(p, {x1, y1}, {x2, y2}, drawWidth_, colour);
-    }
+    drawTwipsLine(linePainter(), {x1, y1}, {x2, y2}, drawWidth_, colour);
     const QRect widgetBounds = bounds.translated(innerOrigin());
     if (painting_) {
         if (image.copy(deviceBounds) != before) {
@@ -86,8 +83,23 @@ void Surface::drawLine(float x1, float y1, float x2, float y2, ColourNumber colo
     update(widgetBounds);
 }
 
+// Lines are drawn through one painter kept open between paints: opening a painter costs more
+// than the short line drawn with it.
+QPainter& Surface::linePainter() {
+    if (!linePainter_) {
+        linePainter_ = std::make_unique<QPainter>(&drawing_);
+        linePainter_->setClipRect(QRect(QPoint(), innerSize()));
+    }
+    return *linePainter_;
+}
+
+void Surface::finishLines() {
+    linePainter_.reset();
+}
+
 void Surface::clearDrawing() {
     if (!drawing_.isNull()) {
+        finishLines();
         drawing_.fill(Qt::transparent);
         ownDirty_ += QRect(innerOrigin(), innerSize());
         update(QRect(innerOrigin(), innerSize()));
@@ -95,7 +107,7 @@ void Surface::clearDrawing() {
 }
 
 void Surface::paintEvent(QPaintEvent* event) {
-    const bool onlyOwnLines = (event->region() - ownDirty_).isEmpty();
+    const bool onlyOwnLines = !ownDirty_.isEmpty() && (event->region() - ownDirty_).isEmpty();
     ownDirty_ = QRegion();
     painting_ = true;
     if (!onlyOwnLines) {
@@ -103,25 +115,33 @@ void Surface::paintEvent(QPaintEvent* event) {
     }
     painting_ = false;
 
+    finishLines();
     QPainter p(this);
     const QColor background = toQColor(backColour_);
+    const QRect inner(innerOrigin(), innerSize());
+    // Rectangle by rectangle of the region to repaint, and only the elements under each: a
+    // moving pen repaints a few pixels, not the whole picture around it.
     for (const QRect& r : event->region()) {
         p.fillRect(r, background);
-    }
-    p.translate(innerOrigin());
-    p.setClipRect(QRect(QPoint(), innerSize()));
-    // Only the elements under the region to repaint: a moving pen repaints a few pixels, not
-    // the whole picture around it.
-    const QRegion dirty = event->region().translated(-innerOrigin());
-    for (const auto& e : elements_) {
-        if (dirty.intersects(e->pixelBounds())) {
-            e->paint(p);
+        const QRect innerPart = r & inner;
+        if (innerPart.isEmpty()) {
+            continue;
         }
+        p.setClipRect(innerPart);
+        p.translate(innerOrigin());
+        const QRect dirty = innerPart.translated(-innerOrigin());
+        for (const auto& e : elements_) {
+            if (dirty.intersects(e->pixelBounds())) {
+                e->paint(p);
+            }
+        }
+        if (!drawing_.isNull()) {
+            const qreal dpr = drawing_.devicePixelRatio();
+            p.drawImage(dirty, drawing_,
+                        QRectF(QPointF(dirty.topLeft()) * dpr, QSizeF(dirty.size()) * dpr));
+        }
+        p.resetTransform();
     }
-    if (!drawing_.isNull()) {
-        p.drawImage(QPoint(), drawing_);
-    }
-    p.resetTransform();
     p.setClipping(false);
     paintFrame(p);
 

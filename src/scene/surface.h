@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QRegion>
 #include <QWidget>
 #include <memory>
@@ -59,11 +60,14 @@ class Surface : public QWidget {
 
   private:
     QImage& drawingImage();
+    QPainter& linePainter();
+    void finishLines();
 
     ColourNumber backColour_;
     std::vector<std::unique_ptr<Windowless>> elements_;
     int drawWidth_ = 1;
     QImage drawing_;
+    std::unique_ptr<QPainter> linePainter_;
     QRegion ownDirty_;  // updates asked for only to show freshly drawn lines
     bool painting_ = false;
     QRegion drawnWhilePainting_;

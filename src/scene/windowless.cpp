@@ -27,14 +27,14 @@ QRectF borderPath(const QRect& boxPx, int border) {
     return QRectF(boxPx).adjusted(inset, inset, -inset, -inset);
 }
 
-void paintLabel(QPainter& p, const LabelSpec& s, const QString& caption) {
+void paintLabel(QPainter& p, const LabelSpec& s, const QString& caption, const QFont& font) {
     const QRect box = toPixels(s.box);
     if (s.back) {
         p.fillRect(box, toQColor(*s.back));
     }
     p.save();
     p.setClipRect(box, Qt::IntersectClip);
-    p.setFont(toQFont(s.font));
+    p.setFont(font);
     p.setPen(toQColor(s.fore));
     p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
     p.restore();
@@ -96,6 +96,7 @@ Windowless::Windowless(Surface& owner, WindowlessSpec spec) : owner_(owner), spe
     std::visit(Overloaded{
                    [this](const LabelSpec& s) {
                        caption_ = QString::fromUtf8(s.caption);
+                       font_ = toQFont(s.font);
                        position_ = s.box.topLeft();
                    },
                    [this](const LineSpec& s) { position_ = s.from; },
@@ -106,6 +107,7 @@ Windowless::Windowless(Surface& owner, WindowlessSpec spec) : owner_(owner), spe
                    },
                },
                spec_);
+    bounds_ = boundsNow();
 }
 
 const Id& Windowless::id() const {
@@ -137,12 +139,13 @@ void Windowless::moveTo(QPoint twips) {
     if (twips == position_) {
         return;
     }
-    const QRect before = pixelBounds();
+    const QRect before = bounds_;
     position_ = twips;
-    owner_.windowlessChanged(before | pixelBounds());
+    bounds_ = boundsNow();
+    owner_.windowlessChanged(before | bounds_);
 }
 
-QRect Windowless::pixelBounds() const {
+QRect Windowless::boundsNow() const {
     return std::visit(
         Overloaded{
             [](const LabelSpec& s) { return toPixels(s.box); },
@@ -156,7 +159,7 @@ QRect Windowless::pixelBounds() const {
 void Windowless::paint(QPainter& painter) const {
     std::visit(
         Overloaded{
-            [&](const LabelSpec& s) { paintLabel(painter, s, caption_); },
+            [&](const LabelSpec& s) { paintLabel(painter, s, caption_, font_); },
             [&](const LineSpec& s) { drawTwipsLine(painter, s.from, s.to, s.width, s.colour); },
             [&](const ShapeSpec& s) { paintShape(painter, s); },
             [&](const ImageSpec&) { painter.drawImage(toPixels(position_), image_); },
@@ -165,11 +168,9 @@ void Windowless::paint(QPainter& painter) const {
 }
 
 void drawTwipsLine(QPainter& painter, QPointF from, QPointF to, int widthPx, ColourNumber colour) {
-    painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(toQColor(colour), widthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawLine(roundedPixels(from), roundedPixels(to));
-    painter.restore();
 }
 
 QRect twipsLineBounds(QPointF from, QPointF to, int widthPx) {

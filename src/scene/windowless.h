@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -102,17 +103,20 @@ class Windowless {
     void setTop(float twips);
 
     // Where the element paints, in pixels of its container's inner area.
-    QRect pixelBounds() const;
+    QRect pixelBounds() const { return bounds_; }
     void paint(QPainter& painter) const;
 
   private:
     void moveTo(QPoint twips);
+    QRect boundsNow() const;
 
     Surface& owner_;
     WindowlessSpec spec_;
     QString caption_;
+    QFont font_;  // a label's, resolved once
     QPoint position_;
     QImage image_;
+    QRect bounds_;  // kept, as the surface asks for it at every paint
 };
 
 // Draws a straight line between two points given in twips, without antialiasing, so the same
