@@ -122,6 +122,7 @@ void Surface::paintEvent(QPaintEvent* event) {
     // Rectangle by rectangle of the region to repaint, and only the elements under each: a
     // moving pen repaints a few pixels, not the whole picture around it.
     for (const QRect& r : event->region()) {
+        p.setClipping(false);
         p.fillRect(r, background);
         const QRect innerPart = r & inner;
         if (innerPart.isEmpty()) {
