@@ -1,12 +1,5 @@
 #include "app/form1.h"
 
-namespace {
-
-constexpr scene::ColourNumber kSwitchOff = 12632256;  // light grey
-constexpr scene::ColourNumber kSwitchOn = 65535;      // yellow
-
-}  // namespace
-
 // The switch's look is the only record of whether it is on. A press to start returns only when
 // the run it starts has ended; a press to stop is seen inside that run's yield, where its nested
 // run loop finds `running` 0 and resets at once.
@@ -15,11 +8,11 @@ void Form1::picOn_Click() {
     picvolt->clearDrawing();
     if (picOn->appearance() == scene::Appearance::Flat) {
         picOn->setAppearance(scene::Appearance::ThreeD);
-        picOn->setBackColor(kSwitchOn);
+        picOn->setBackColor(scene::kYellow);
         running = 1;
     } else {
         picOn->setAppearance(scene::Appearance::Flat);
-        picOn->setBackColor(kSwitchOff);
+        picOn->setBackColor(scene::kLightGrey);
         running = 0;
     }
     RunDemo();

@@ -1,11 +1,5 @@
 #include "app/form1.h"
 
-namespace {
-
-constexpr scene::ColourNumber kWhite = 16777215;
-
-}  // namespace
-
 // Every display back to rest. Running it twice leaves the same state as running it once. The
 // terminal labels keep the signs of the last pass, and the needles' stored angles stay.
 void Form1::ResetDemo() {
@@ -14,7 +8,7 @@ void Form1::ResetDemo() {
         tok(i).setVisible(false);
     }
     for (int i = 0; i <= 15; ++i) {
-        pictok(i).setBackColor(kWhite);
+        pictok(i).setBackColor(scene::kWhite);
     }
     picvolt->clearDrawing();
     picamp->clearDrawing();

@@ -8,13 +8,6 @@
 #include "app/demo_math.h"
 #include "app/form1.h"
 
-namespace {
-
-// Colour of the ammeter dial, used to paint over its rest needle.
-constexpr scene::ColourNumber kAmmeterBackground = 12632319;
-
-}  // namespace
-
 std::pair<double, double> Form1::Phases(double t) const {
     return {std::cos(omega * t), std::sin(omega * t)};
 }
@@ -69,7 +62,7 @@ void Form1::RunDemo() {
         const double ammeterAmplitude =
             demo::ammeterAmplitude(amplitude, omega, inductance, ammeterRange);
         // The ammeter's rest needle is painted over before its first moving needle.
-        picamp->drawLine(1400, 1600, 1400, 540, kAmmeterBackground);
+        picamp->drawLine(1400, 1600, 1400, 540, scene::kAmmeterRed);
         DrawAmmeter(demo::ammeterDegrees(ammeterAmplitude, currentPhase));
 
         WrapSweepIfDue(sweepT);

@@ -12,10 +12,10 @@ namespace instruments {
 inline constexpr QPoint kNeedlePivot{1400, 1600};
 inline constexpr QPoint kRestNeedleTip{1400, 540};
 
-inline constexpr scene::ColourNumber kNeedleGrey = 8421504;
+inline constexpr scene::ColourNumber kNeedleGrey = scene::kGrey;
 // The erasing colours are the dials' own background colours.
-inline constexpr scene::ColourNumber kAmmeterFace = 12632319;
-inline constexpr scene::ColourNumber kVoltmeterFace = 16761024;
+inline constexpr scene::ColourNumber kAmmeterFace = scene::kAmmeterRed;
+inline constexpr scene::ColourNumber kVoltmeterFace = scene::kVoltmeterBlue;
 
 // Degrees to radians with the program's own pi: degrees × 2 × pi ÷ 360, left to right.
 double degreesToRadians(double degrees, double pi);

@@ -6,11 +6,6 @@ namespace scene {
 
 namespace {
 
-constexpr ColourNumber kWhite = 16777215;
-constexpr ColourNumber kLightGrey = 12632256;
-constexpr ColourNumber kVoltmeterBlue = 16761024;
-constexpr ColourNumber kAmmeterRed = 12632319;
-constexpr ColourNumber kPanelGreen = 12648384;
 
 constexpr Id pictok(int i) {
     return {"pictok", i};

@@ -8,14 +8,6 @@ namespace scene {
 
 namespace {
 
-constexpr ColourNumber kWhite = 16777215;
-constexpr ColourNumber kPanelGreen = 12648384;
-constexpr ColourNumber kGrey = 8421504;
-constexpr ColourNumber kBrown = 16512;
-constexpr ColourNumber kDarkGrey = 4210752;
-constexpr ColourNumber kHatchBlue = 16744576;
-constexpr ColourNumber kVoltmeterBlue = 16761024;
-constexpr ColourNumber kAmmeterRed = 12632319;
 
 constexpr Id kAmmeter{"picamp"};
 constexpr Id kVoltmeter{"picvolt"};
