@@ -28,6 +28,11 @@ count() {  # count SHOT W H X Y HEXCOLOUR: pixels of exactly that colour in the 
     convert "$E2E_TMP/$1.png" -crop "$2x$3+$4+$5" +repage -depth 8 txt:- | grep -c "#$6" || true
 }
 
+curves() {  # curves SHOT: "BLUE RED BLACK", the curve colours in the voltage, current, power bands
+    echo "$(count "$1" 400 134 590 129 0000FF) $(count "$1" 400 170 590 263 FF0000)" \
+        "$(count "$1" 400 212 590 447 000000)"
+}
+
 e2e_start_xvfb
 e2e_start_app "$program"
 wid=$(e2e_find_window Velmora 15)
@@ -60,9 +65,7 @@ e2e_log "switch yellow, wire glowing at $glowing"
 e2e_click "$wid" $graphs_x $graphs_y
 sleep 2
 shot graphs
-blue=$(count graphs 400 134 590 129 0000FF)
-red=$(count graphs 400 170 590 263 FF0000)
-black=$(count graphs 400 212 590 447 000000)
+read -r blue red black <<<"$(curves graphs)"
 e2e_log "curve pixels: $blue blue, $red red, $black black"
 [ "$blue" -gt 60 ] || e2e_fail "no voltage curve ($blue blue pixels)"
 [ "$red" -gt 60 ] || e2e_fail "no current curve ($red red pixels)"
@@ -74,9 +77,7 @@ shot off
 [ "$(pixel off $switch_face_x $switch_face_y)" = "192,192,192" ] ||
     e2e_fail "the switch is not light grey after the second click"
 [ "$(pixel off $wire_x $wire_y)" = "255,255,255" ] || e2e_fail "the wires are not white at rest"
-rest_blue=$(count off 400 134 590 129 0000FF)
-rest_red=$(count off 400 170 590 263 FF0000)
-rest_black=$(count off 400 212 590 447 000000)
+read -r rest_blue rest_red rest_black <<<"$(curves off)"
 e2e_log "at rest: $rest_blue blue, $rest_red red, $rest_black black"
 [ "$rest_blue" -le 36 ] || e2e_fail "the voltage curve was not erased ($rest_blue blue pixels)"
 [ "$rest_red" -le 36 ] || e2e_fail "the current curve was not erased ($rest_red red pixels)"
