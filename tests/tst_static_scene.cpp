@@ -381,37 +381,56 @@ class TestStaticScene : public QObject {
         QCOMPARE(screen().pixelColor(p), colour);
     }
 
-    // The grid is white with a light-blue cross-hatch, its lines 8 pixels apart.
+    // The grid is white with a light-blue cross-hatch, its lines 8 pixels apart, one pixel
+    // thick; on a screen of twice the pixel density, 16 device pixels apart and two thick.
+    void gridHatch_data() {
+        QTest::addColumn<int>("ratio");
+        QTest::newRow("screen") << 1;
+        QTest::newRow("high-dpi") << 2;
+    }
     void gridHatch() {
-        const QImage shown = screen();
+        QFETCH(int, ratio);
+        QImage shown = screen();
+        if (ratio != 1) {
+            shown = QImage(form_->size() * ratio, QImage::Format_RGB32);
+            shown.setDevicePixelRatio(ratio);
+            form_->render(&shown);
+        }
         // A patch of the grid between the current and the power graph, clear of axes and ticks.
-        const QRect patch(onWindow(scene::kForm, {9300, 5700}), QSize(300, 64));
-        QList<int> hatchRows;
-        QList<int> hatchColumns;
+        const QRect patch(onWindow(scene::kForm, {9300, 5700}) * ratio, QSize(300, 64) * ratio);
+        auto hatchLine = [&](int at, bool row) {
+            for (int i = 0; i < (row ? patch.width() : patch.height()); ++i) {
+                const QColor c = row ? shown.pixelColor(patch.left() + i, at)
+                                     : shown.pixelColor(at, patch.top() + i);
+                if (c != kHatchBlue) {
+                    return false;
+                }
+            }
+            return true;
+        };
         for (int y = patch.top(); y <= patch.bottom(); ++y) {
-            bool wholeRow = true;
             for (int x = patch.left(); x <= patch.right(); ++x) {
                 const QColor c = shown.pixelColor(x, y);
                 QVERIFY2(c == kWhite || c == kHatchBlue, qPrintable(c.name()));
-                wholeRow = wholeRow && c == kHatchBlue;
-            }
-            if (wholeRow) {
-                hatchRows << y;
             }
         }
-        for (int x = patch.left(); x <= patch.right(); ++x) {
-            bool wholeColumn = true;
-            for (int y = patch.top(); y <= patch.bottom(); ++y) {
-                wholeColumn = wholeColumn && shown.pixelColor(x, y) == kHatchBlue;
+        for (const bool rows : {true, false}) {
+            // Where each hatch line starts, and how thick it is.
+            QList<int> starts;
+            int thickness = 0;
+            const int first = rows ? patch.top() : patch.left();
+            const int last = rows ? patch.bottom() : patch.right();
+            for (int at = first, run = 0; at <= last; ++at) {
+                run = hatchLine(at, rows) ? run + 1 : 0;
+                if (run == 1) {
+                    starts << at;
+                }
+                thickness = std::max(thickness, run);
             }
-            if (wholeColumn) {
-                hatchColumns << x;
-            }
-        }
-        for (const QList<int>& lines : {hatchRows, hatchColumns}) {
-            QVERIFY(lines.size() >= 2);
-            for (qsizetype i = 1; i < lines.size(); ++i) {
-                QCOMPARE(lines[i] - lines[i - 1], 8);
+            QVERIFY(starts.size() >= 2);
+            QCOMPARE(thickness, ratio);
+            for (qsizetype i = 1; i < starts.size(); ++i) {
+                QCOMPARE(starts[i] - starts[i - 1], 8 * ratio);
             }
         }
     }

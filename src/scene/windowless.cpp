@@ -1,6 +1,7 @@
 #include "scene/windowless.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
@@ -40,6 +41,40 @@ void paintLabel(QPainter& p, const LabelSpec& s, const QString& caption, const Q
     p.restore();
 }
 
+// The toolkit's cross-hatch: one-pixel lines every eight pixels of the window, vertical ones at
+// x = 4 (mod 8) and horizontal ones at y = 3 (mod 8). Drawn as lines in window pixels rather than
+// as a pattern brush (whose pattern is in device pixels), it keeps its spacing on a high-dpi
+// screen.
+void paintCrossHatch(QPainter& p, const QRectF& outline, ShapeKind kind, double radius,
+                     const QColor& colour) {
+    QPainterPath area;
+    switch (kind) {
+        case ShapeKind::Rectangle:
+            area.addRect(outline);
+            break;
+        case ShapeKind::Circle:
+            area.addEllipse(outline);
+            break;
+        case ShapeKind::RoundedRectangle:
+            area.addRoundedRect(outline, radius, radius);
+            break;
+    }
+    p.save();
+    p.setClipPath(area, Qt::IntersectClip);
+    const QRect r = outline.toAlignedRect();
+    const QPoint origin = p.transform().map(QPoint(0, 0));
+    auto first = [](int from, int offset, int phase) {
+        return from + (((phase - from - offset) % 8) + 8) % 8;
+    };
+    for (int x = first(r.left(), origin.x(), 4); x <= r.right(); x += 8) {
+        p.fillRect(QRect(x, r.top(), 1, r.height()), colour);
+    }
+    for (int y = first(r.top(), origin.y(), 3); y <= r.bottom(); y += 8) {
+        p.fillRect(QRect(r.left(), y, r.width(), 1), colour);
+    }
+    p.restore();
+}
+
 void paintShape(QPainter& p, const ShapeSpec& s) {
     QRect box = toPixels(s.box);
     if (s.kind == ShapeKind::Circle) {
@@ -70,8 +105,7 @@ void paintShape(QPainter& p, const ShapeSpec& s) {
         draw(p);
     }
     if (s.hatch) {
-        p.setBrush(QBrush(toQColor(*s.hatch), Qt::CrossPattern));
-        draw(p);
+        paintCrossHatch(p, outline, s.kind, radius, toQColor(*s.hatch));
     }
     if (s.border > 0) {
         p.setBrush(Qt::NoBrush);
