@@ -287,10 +287,10 @@ class TestStaticScene : public QObject {
         const Id id{nameUtf8.constData()};
 
         const auto& markers = scene::staticScene().markers;
-        const auto spec =
+        const auto row =
             std::find_if(markers.begin(), markers.end(), [&](const auto& m) { return m.id == id; });
-        QVERIFY(spec != markers.end());
-        QCOMPARE(QSize(spec->settings.extentX, spec->settings.extentY), himetric);
+        QVERIFY(row != markers.end());
+        QCOMPARE(QSize(row->settings.extentX, row->settings.extentY), himetric);
 
         auto& mark = form_->controls().get<Tavik::Mark>(id);
         QVERIFY(mark.isVisible());

@@ -459,11 +459,11 @@ class TestWindow : public QObject {
         QFETCH(bool, bold);
         QFETCH(bool, italic);
         const QString name = QString::fromLatin1(QTest::currentDataTag());
-        scene::FontSpec spec{};
+        scene::FontSpec laidOut{};
         QString shown;
         QFont font;
         if (const scene::ButtonSpec* b = tableButton(name)) {
-            spec = b->font;
+            laidOut = b->font;
             auto* button = qobject_cast<QPushButton*>(&control(name));
             QVERIFY(button);
             shown = button->text();
@@ -472,15 +472,15 @@ class TestWindow : public QObject {
         } else {
             const scene::LabelSpec* l = tableLabel(name);
             QVERIFY(l);
-            spec = l->font;
+            laidOut = l->font;
             shown = form().controls().windowless({QTest::currentDataTag()}).Caption();
-            font = scene::toQFont(spec);
+            font = scene::toQFont(laidOut);
         }
         QCOMPARE(shown, caption);
-        QCOMPARE(QString::fromLatin1(spec.family), family);
-        QCOMPARE(spec.points, points);
-        QCOMPARE(spec.bold, bold);
-        QCOMPARE(spec.italic, italic);
+        QCOMPARE(QString::fromLatin1(laidOut.family), family);
+        QCOMPARE(laidOut.points, points);
+        QCOMPARE(laidOut.bold, bold);
+        QCOMPARE(laidOut.italic, italic);
 
         const QFontInfo info(font);
         QCOMPARE(info.family(), scene::substituteFamily(family));
@@ -530,10 +530,10 @@ class TestWindow : public QObject {
     }
     void terminalLabels() {
         QFETCH(QString, caption);
-        const scene::LabelSpec* spec = tableLabel(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(spec);
-        QCOMPARE(spec->fore, scene::kWindowText);
-        QCOMPARE(spec->back, std::optional<scene::ColourNumber>(12648384));
+        const scene::LabelSpec* laidOut = tableLabel(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(laidOut);
+        QCOMPARE(laidOut->fore, scene::kWindowText);
+        QCOMPARE(laidOut->back, std::optional<scene::ColourNumber>(12648384));
         QCOMPARE(scene::toQColor(12648384), QColor(192, 255, 192));
 
         const scene::Windowless& label = form().controls().windowless({QTest::currentDataTag()});
@@ -555,7 +555,7 @@ class TestWindow : public QObject {
         alone.fill(QColor(192, 255, 192));
         {
             QPainter p(&alone);
-            p.setFont(scene::toQFont(spec->font));
+            p.setFont(scene::toQFont(laidOut->font));
             p.setPen(Qt::black);
             p.drawText(alone.rect(), Qt::AlignLeft | Qt::AlignTop, caption);
         }

@@ -33,13 +33,13 @@ QString substituteFamily(const QString& layoutFamily) {
     return layoutFamily;
 }
 
-QFont toQFont(const FontSpec& spec) {
-    QFont font(substituteFamily(QString::fromLatin1(spec.family)));
-    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setStyleStrategy(QFont::PreferMatch);
-    return font;
+QFont toQFont(const FontSpec& font) {
+    QFont resolved(substituteFamily(QString::fromLatin1(font.family)));
+    resolved.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
+    resolved.setBold(font.bold);
+    resolved.setItalic(font.italic);
+    resolved.setStyleStrategy(QFont::PreferMatch);
+    return resolved;
 }
 
 }  // namespace scene

@@ -18,6 +18,6 @@ QString substituteFamily(const QString& layoutFamily);
 
 // The font to draw with: the substitute family at the pixel size the points give at 96 dpi, so
 // texts fit their fixed boxes whatever the screen's own dpi setting.
-QFont toQFont(const FontSpec& spec);
+QFont toQFont(const FontSpec& font);
 
 }  // namespace scene

@@ -6,7 +6,6 @@ namespace scene {
 
 namespace {
 
-
 constexpr Id pictok(int i) {
     return {"pictok", i};
 }

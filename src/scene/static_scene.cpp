@@ -8,7 +8,6 @@ namespace scene {
 
 namespace {
 
-
 constexpr Id kAmmeter{"picamp"};
 constexpr Id kVoltmeter{"picvolt"};
 constexpr Id kSwitch{"picOn"};

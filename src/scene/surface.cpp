@@ -18,13 +18,13 @@ void Surface::setBackColor(ColourNumber colour) {
     }
 }
 
-Windowless& Surface::addWindowless(const WindowlessSpec& spec) {
-    auto element = std::make_unique<Windowless>(*this, spec);
+Windowless& Surface::addWindowless(const WindowlessSpec& element) {
+    auto added = std::make_unique<Windowless>(*this, element);
     // Keep the back layer first; within a layer, the order of adding.
     const auto at = std::find_if(elements_.begin(), elements_.end(), [&](const auto& e) {
-        return static_cast<int>(e->layer()) > static_cast<int>(element->layer());
+        return static_cast<int>(e->layer()) > static_cast<int>(added->layer());
     });
-    return **elements_.insert(at, std::move(element));
+    return **elements_.insert(at, std::move(added));
 }
 
 Windowless& Surface::windowless(const Id& id) const {

@@ -27,7 +27,7 @@ class Surface : public QWidget {
     ColourNumber BackColor() const { return backColour_; }
     void setBackColor(ColourNumber colour);
 
-    Windowless& addWindowless(const WindowlessSpec& spec);
+    Windowless& addWindowless(const WindowlessSpec& element);
     Windowless& windowless(const Id& id) const;
     const std::vector<std::unique_ptr<Windowless>>& windowlessElements() const { return elements_; }
 

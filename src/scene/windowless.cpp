@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "scene/pictures.h"
 #include "scene/surface.h"
@@ -126,7 +127,8 @@ QString Id::toString() const {
 ControlError::ControlError(const Id& id)
     : std::out_of_range("no control " + id.toString().toStdString()) {}
 
-Windowless::Windowless(Surface& owner, WindowlessSpec spec) : owner_(owner), spec_(spec) {
+Windowless::Windowless(Surface& owner, WindowlessSpec element)
+    : owner_(owner), laidOut_(std::move(element)) {
     std::visit(Overloaded{
                    [this](const LabelSpec& s) {
                        caption_ = QString::fromUtf8(s.caption);
@@ -140,16 +142,16 @@ Windowless::Windowless(Surface& owner, WindowlessSpec spec) : owner_(owner), spe
                        image_ = picture(s.picture);
                    },
                },
-               spec_);
+               laidOut_);
     bounds_ = boundsNow();
 }
 
 const Id& Windowless::id() const {
-    return std::visit([](const auto& s) -> const Id& { return s.id; }, spec_);
+    return std::visit([](const auto& s) -> const Id& { return s.id; }, laidOut_);
 }
 
 Layer Windowless::layer() const {
-    const auto* shape = std::get_if<ShapeSpec>(&spec_);
+    const auto* shape = std::get_if<ShapeSpec>(&laidOut_);
     return shape ? shape->layer : Layer::Normal;
 }
 
@@ -187,7 +189,7 @@ QRect Windowless::boundsNow() const {
             [](const ShapeSpec& s) { return toPixels(s.box); },
             [this](const ImageSpec&) { return QRect(toPixels(position_), image_.size()); },
         },
-        spec_);
+        laidOut_);
 }
 
 void Windowless::paint(QPainter& painter) const {
@@ -198,7 +200,7 @@ void Windowless::paint(QPainter& painter) const {
             [&](const ShapeSpec& s) { paintShape(painter, s); },
             [&](const ImageSpec&) { painter.drawImage(toPixels(position_), image_); },
         },
-        spec_);
+        laidOut_);
 }
 
 void drawTwipsLine(QPainter& painter, QPointF from, QPointF to, int widthPx, ColourNumber colour) {

@@ -88,9 +88,9 @@ class Surface;
 // change at run time: a label's caption and an image's position.
 class Windowless {
   public:
-    Windowless(Surface& owner, WindowlessSpec spec);
+    Windowless(Surface& owner, WindowlessSpec element);
 
-    const WindowlessSpec& spec() const { return spec_; }
+    const WindowlessSpec& laidOut() const { return laidOut_; }
     const Id& id() const;
     Layer layer() const;
 
@@ -111,7 +111,7 @@ class Windowless {
     QRect boundsNow() const;
 
     Surface& owner_;
-    WindowlessSpec spec_;
+    WindowlessSpec laidOut_;
     QString caption_;
     QFont font_;  // a label's, resolved once
     QPoint position_;
