@@ -47,7 +47,7 @@ double percentile(std::vector<double> values, double p) {
 
 void report(const char* what, double value, const char* unit, const char* relation, double target,
             bool met) {
-    std::printf("  %-34s %8.2f %-3s  target %s %g %s  %s\n", what, value, unit, relation, target,
+    std::printf("  %-40s %8.2f %-3s  target %s %g %s  %s\n", what, value, unit, relation, target,
                 unit, met ? "ok" : "MISSED");
 }
 
