@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QtTest>
 #include <cmath>
+#include <memory>
 
 #include "app/form1.h"
 #include "scene/surface.h"
@@ -55,5 +56,20 @@ inline QPoint onWindow(const scene::Surface& surface, QPoint innerTwips, const Q
 inline QColor pixel(const QImage& image, QPoint p) {
     return image.pixelColor(p);
 }
+
+// Tests whose every function starts from a freshly started window on the screen.
+class FreshWindowTest : public QObject {
+  protected:
+    Form1& form() { return *form_; }
+    [[nodiscard]] bool startWindow() {
+        form_.reset();
+        form_ = std::make_unique<Form1>();
+        return show(*form_);
+    }
+    void closeWindow() { form_.reset(); }
+
+  private:
+    std::unique_ptr<Form1> form_;
+};
 
 }  // namespace shown

@@ -63,13 +63,10 @@ void addMarkerRows(Rows rows) {
 
 }  // namespace
 
-class TestMarkers : public QObject {
+class TestMarkers : public shown::FreshWindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<Form1> form_;
-    Form1& form() { return *form_; }
-
     // Shows a marker in magenta and returns the screen before and after.
     std::pair<QImage, QImage> showInMagenta(Tavik::Mark& mark) {
         const QImage before = shown::screen(form());
@@ -80,11 +77,8 @@ class TestMarkers : public QObject {
 
   private slots:
     void initTestCase() { setUpApplication(); }
-    void init() {
-        form_ = std::make_unique<Form1>();
-        QVERIFY(shown::show(form()));
-    }
-    void cleanup() { form_.reset(); }
+    void init() { QVERIFY(startWindow()); }
+    void cleanup() { closeWindow(); }
 
     // Every instance of the control, from its persisted extent in hundredths of a millimetre
     // to its size in twips and pixels, and its persisted background where it has one.

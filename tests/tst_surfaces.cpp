@@ -35,13 +35,10 @@ bool hasMagentaAcross(const QImage& screen, QPoint p) {
 
 }  // namespace
 
-class TestSurfaces : public QObject {
+class TestSurfaces : public shown::FreshWindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<Form1> form_;
-    Form1& form() { return *form_; }
-
     scene::Surface& surface(const QString& name) {
         if (name == QLatin1String("Form1")) {
             return form();
@@ -60,11 +57,8 @@ class TestSurfaces : public QObject {
 
   private slots:
     void initTestCase() { setUpApplication(); }
-    void init() {
-        form_ = std::make_unique<Form1>();
-        QVERIFY(shown::show(form()));
-    }
-    void cleanup() { form_.reset(); }
+    void init() { QVERIFY(startWindow()); }
+    void cleanup() { closeWindow(); }
 
     // A drawn line lies above the surface's background and windowless elements, below its
     // windowed children, and inside the surface's border. The probe is a point of the level

@@ -148,13 +148,10 @@ static_assert(std::is_same_v<decltype(Form1::voltmeterAngle), double>);
 
 }  // namespace
 
-class TestWindow : public QObject {
+class TestWindow : public shown::FreshWindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<Form1> form_;
-
-    Form1& form() { return *form_; }
     QWidget& control(const QString& name) {
         auto* w = form().findChild<QWidget*>(name);
         if (!w) {
@@ -171,11 +168,8 @@ class TestWindow : public QObject {
     void initTestCase() { setUpApplication(); }
 
     // Every test starts from a freshly started window.
-    void init() {
-        form_ = std::make_unique<Form1>();
-        QVERIFY(shown::show(form()));
-    }
-    void cleanup() { form_.reset(); }
+    void init() { QVERIFY(startWindow()); }
+    void cleanup() { closeWindow(); }
 
     void conversionToPixels_data() {
         QTest::addColumn<int>("twips");
@@ -235,10 +229,9 @@ class TestWindow : public QObject {
     // Painting the window again gives the same pixels: nothing of its look depends on what the
     // style happened to have cached (the sliders' tick marks, for one).
     void repaintChangesNothing() {
-        form_.reset();
+        closeWindow();
         QPixmapCache::clear();
-        form_ = std::make_unique<Form1>();
-        QVERIFY(shown::show(form()));
+        QVERIFY(startWindow());
         const QImage first = shown::screen(form());
         form().update();
         QCOMPARE(shown::screen(form()), first);
