@@ -1,13 +1,38 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Velmora needs to build, test and run; does nothing when all are there.
+# Installs the Debian packages Velmora needs; does nothing when all are there.
+#
+#   tools/install-deps.sh [GROUP...]     groups: build (the default) and test
+#
+# On a host without dpkg and apt (another distribution, macOS, Windows) it says which packages it
+# could not check and lets the build go on: CMake then reports whatever is really missing.
 set -euo pipefail
 
-packages=(
-    cmake g++ make pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev
-    fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fontconfig
-    xvfb xauth xdotool x11-utils imagemagick
+declare -A groups=(
+    # Compiler, Qt 6 with its translation tools and its own translations, and the fonts the
+    # window's texts are drawn in.
+    [build]="cmake g++ make pkg-config
+             qt6-base-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
+             qt6-translations-l10n
+             fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fontconfig"
+    # A private X server and the tools the end-to-end tests drive and read it with.
+    [test]="xvfb xauth xdotool x11-utils imagemagick"
 )
+
+[ $# -gt 0 ] || set -- build
+packages=()
+for group in "$@"; do
+    [ -n "${groups[$group]+set}" ] || {
+        echo "install-deps: no group '$group' (groups: ${!groups[*]})" >&2
+        exit 2
+    }
+    read -r -a listed <<<"$(echo ${groups[$group]})"
+    packages+=("${listed[@]}")
+done
+
+if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
+    echo "install-deps: no dpkg/apt on this host; not checked: ${packages[*]}" >&2
+    exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -87,6 +87,10 @@ Form1::Form1(Platform platform)
 Form1::~Form1() = default;
 
 QSize Form1::innerSize() const {
+    return laidOutSize();
+}
+
+QSize Form1::laidOutSize() {
     return scene::toPixels(QRect(QPoint(), scene::kClientTwips)).size();
 }
 

@@ -118,6 +118,8 @@ class Form1 : public scene::Surface {
     bool isEnding() const { return ending_; }
 
     QSize innerSize() const override;
+    // The client area as laid out, in pixels at scale 1: 1016 × 734.
+    static QSize laidOutSize();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

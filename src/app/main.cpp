@@ -1,34 +1,71 @@
 #include <QApplication>
+#include <QScreen>
 #include <cstdio>
-#include <cstdlib>
+#include <optional>
 
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/form1.h"
+#include "app/identity.h"
+#include "app/translations.h"
+#include "app/window_system_guard.h"
 
 namespace {
 
-bool displayAvailable() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(name);
-        if (value && *value) {
-            return true;
-        }
+// Help, version or a mistake: printed without opening the windowing system, so they work
+// without a display too.
+int answerCommandLine(int argc, char* argv[], const QStringList& arguments,
+                      Translations& translations) {
+    QCoreApplication core(argc, argv);
+    identity::apply();
+    translations.install();
+    const CommandLine translated = parseCommandLine(arguments);
+    std::FILE* out = translated.action == CommandLine::Action::Fail ? stderr : stdout;
+    std::fputs(translated.output.toLocal8Bit().constData(), out);
+    if (!translated.output.endsWith(QLatin1Char('\n'))) {
+        std::fputc('\n', out);
     }
-    return false;
+    return exitStatus(translated);
+}
+
+// The largest scale at which the window fits the screen, measured at scale 1 before the window's
+// application starts. The frame is the window manager's and cannot be known before a window is
+// shown; a title bar and thin borders are allowed for.
+double scaleToFit(int argc, char* argv[]) {
+    qunsetenv("QT_SCALE_FACTOR");
+    const QGuiApplication probe(argc, argv);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return fitScale(screen ? screen->availableGeometry().size() : QSize(), Form1::laidOutSize(),
+                    QSize(16, 48));
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (!displayAvailable()) {
-        std::fputs(
-            "velmora: no display to open the window on (DISPLAY, WAYLAND_DISPLAY and "
-            "QT_QPA_PLATFORM are unset); start it from a desktop session, or without one "
-            "as: xvfb-run -s '-screen 0 1280x800x24' build/velmora\n",
-            stderr);
-        return 1;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const CommandLine commandLine = parseCommandLine(arguments);
+    Translations translations(commandLine.options.language);
+    if (commandLine.action != CommandLine::Action::Run) {
+        return answerCommandLine(argc, argv, arguments, translations);
+    }
+
+    std::optional<WindowSystemGuard> guard(std::in_place, translations);
+    std::optional<double> scale = commandLine.options.scale;
+    if (commandLine.options.fit) {
+        scale = scaleToFit(argc, argv);
+    }
+    // The whole window drawn larger at the screen's own resolution: texts, lines and controls
+    // stay crisp.
+    if (scale) {
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(*scale));
     }
     QApplication app(argc, argv);
+    guard.reset();
+    identity::apply();
+    translations.install();
     setUpApplication();
     Form1 form;
     form.show();

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What the program is asked to do by its command line. No options at all means the window as
+// always: Russian, at its laid-out size.
+struct Options {
+    QString language = QStringLiteral("ru");  // "ru" (the default on every system) or "en"
+    std::optional<double> scale;              // --scale F: the whole window F times larger
+    bool fit = false;                         // --fit: the largest scale that fits the screen
+};
+
+struct CommandLine {
+    enum class Action { Run, ShowHelp, ShowVersion, Fail };
+    Action action = Action::Run;
+    Options options;
+    // What to print for any action but Run: the option list, the name and version, or one line
+    // saying what is wrong with the hint --help. In the language of the translations installed
+    // when it was parsed.
+    QString output;
+};
+
+inline constexpr double kSmallestScale = 1;
+inline constexpr double kLargestScale = 4;
+
+// Reads the arguments, the program's name first. It needs no application object, so the program
+// can decide what to do before it opens any window; parsed again once the translations are
+// installed, the texts come out in the interface language.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// The status the program ends with when it does not run: 0 for help and version, 2 for a mistake.
+int exitStatus(const CommandLine& commandLine);
+
+// The largest scale, from 1 to 4 in steps of a hundredth, at which the window with a frame around
+// it fits the screen's available area (both in pixels at scale 1).
+double fitScale(QSize available, QSize window, QSize frame);

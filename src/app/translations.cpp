@@ -1,0 +1,30 @@
+#include "app/translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+Translations::Translations(const QString& language) {
+    if (language == QLatin1String("en")) {
+        // The toolkit is written in English: only the program needs translating.
+        [[maybe_unused]] const bool loaded = program_.load(QStringLiteral(":/i18n/velmora_en.qm"));
+        Q_ASSERT(loaded);  // embedded at build time
+        return;
+    }
+    // Without the toolkit's translations installed its few own texts stay in English.
+    [[maybe_unused]] const bool found =
+        toolkit_.load(QStringLiteral("qtbase_%1").arg(language),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+void Translations::install() {
+    for (QTranslator* translator : {&program_, &toolkit_}) {
+        if (!translator->isEmpty()) {
+            QCoreApplication::installTranslator(translator);
+        }
+    }
+}
+
+QString Translations::translate(const char* context, const char* text) const {
+    const QString translated = program_.translate(context, text);
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
