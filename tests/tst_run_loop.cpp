@@ -2,6 +2,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include "app/application.h"
 #include "app/demo_math.h"
 #include "app/form1.h"
+#include "app/frame_pacing.h"
 #include "scene/units.h"
 #include "shown_form.h"
 
@@ -114,12 +116,19 @@ class RunLoopTest : public QObject {
     void sweepWrap();
     void stopResetsTwiceAndKeepsTheLastSigns();
     void startAfterStopBeginsAFreshSweep();
-    void startPressedAfterStopInTheSameYieldNestsARun();
+    void startPressedAfterStopInTheSameYieldRestartsTheRun();
+    void burstOfPressesDoesNotNestRuns_data();
+    void burstOfPressesDoesNotNestRuns();
     void resetTwiceIsResetOnce();
     void curtainDuringARun();
     void exitFromInsideAPass_data();
     void exitFromInsideAPass();
     void longRunKeepsItsInvariants();
+    void doubleClickOnTheSwitchIsOnePress();
+    void noHandlerRunsOnceTheProgramIsEnding();
+    void aFailureThatEndsTheRunTurnsTheSwitchOff();
+    void framePacing_data();
+    void framePacing();
 };
 
 void RunLoopTest::noPassWithoutTheSwitch() {
@@ -296,28 +305,69 @@ void RunLoopTest::startAfterStopBeginsAFreshSweep() {
     });
 }
 
-void RunLoopTest::startPressedAfterStopInTheSameYieldNestsARun() {
+void RunLoopTest::startPressedAfterStopInTheSameYieldRestartsTheRun() {
     Demo d;
     QList<int> depthAtYield;
     int depth = 0;
     d.atYield = [&](Demo& demo) {
         depthAtYield << depth;
+        ++depth;
         if (demo.pass == 3) {
-            demo.form->picOn_Click();  // stop: the nested loop resets at once
+            demo.form->picOn_Click();  // stop: the momentary loop resets at once
             verifyRestState(*demo.form);
-            ++depth;
-            demo.form->picOn_Click();  // start: a whole new run inside this yield
-            --depth;
-            // The new run has ended before the outer pass goes on.
-            QCOMPARE(demo.form->running, 0);
+            demo.form->picOn_Click();  // start: handed to the loop already running
+            QCOMPARE(demo.form->running, 1);
+            QCOMPARE(demo.form->picOn->appearance(), scene::Appearance::ThreeD);
+        } else if (demo.pass == 5) {
+            // The run began afresh: its first pass plotted at the left edge from the baselines.
+            QCOMPARE(demo.form->curX, 8850.0);
+            QCOMPARE(demo.form->prevU, demo.form->curU);
         } else if (demo.pass == 7) {
-            demo.form->picOn_Click();  // stops the nested run
+            demo.form->picOn_Click();
         }
+        --depth;
     };
     d.form->picOn_Click();
-    // Passes 1-3 belong to the outer run, 4-7 to the nested one.
-    QCOMPARE(depthAtYield, (QList<int>{0, 0, 0, 1, 1, 1, 1}));
+    // One loop throughout: no yield ever ran inside another.
+    QCOMPARE(depthAtYield, (QList<int>{0, 0, 0, 0, 0, 0, 0}));
     QCOMPARE(d.form->picOn->appearance(), scene::Appearance::Flat);
+    verifyRestState(*d.form);
+}
+
+// Presses arriving in a burst (a bouncing button, a lagging remote desktop) never pile run loops
+// on the stack, and each still takes effect in its order.
+void RunLoopTest::burstOfPressesDoesNotNestRuns_data() {
+    QTest::addColumn<int>("presses");
+    QTest::newRow("1,000 stop/start pairs: on") << 2000;
+    QTest::newRow("one press more: off") << 2001;
+}
+
+void RunLoopTest::burstOfPressesDoesNotNestRuns() {
+    QFETCH(int, presses);
+    Demo d;
+    int depth = 0;
+    int deepest = 0;
+    d.atYield = [&](Demo& demo) {
+        deepest = std::max(deepest, ++depth);
+        if (demo.pass == 2) {
+            for (int i = 0; i < presses; ++i) {
+                demo.form->picOn_Click();
+            }
+            const bool on = presses % 2 == 0;  // the first press of the burst stops the run
+            QCOMPARE(demo.form->running, on ? 1 : 0);
+            QCOMPARE(demo.form->picOn->appearance(),
+                     on ? scene::Appearance::ThreeD : scene::Appearance::Flat);
+            verifyRestState(*demo.form);
+        } else if (demo.pass == 4) {
+            QCOMPARE(demo.form->curX, 8850.0);  // the run that goes on is a fresh one
+            demo.form->picOn_Click();
+        }
+        --depth;
+    };
+    d.form->picOn_Click();
+    QCOMPARE(deepest, 1);
+    QCOMPARE(d.pass, presses % 2 == 0 ? 4 : 2);
+    QCOMPARE(d.form->running, 0);
     verifyRestState(*d.form);
 }
 
@@ -431,6 +481,96 @@ void RunLoopTest::longRunKeepsItsInvariants() {
     QCOMPARE(d.form->findChildren<QWidget*>().size(), widgetsBefore);
     QVERIFY2(residentKilobytes() - memoryBefore < 2048,
              qPrintable(QStringLiteral("grew by %1 kB").arg(residentKilobytes() - memoryBefore)));
+}
+
+// The second click of a double click arrives as a double-click event: one press, so a running
+// demonstration stops and stays stopped.
+void RunLoopTest::doubleClickOnTheSwitchIsOnePress() {
+    Demo d;
+    d.atYield = [](Demo& demo) {
+        if (demo.pass == 2) {
+            // As the windowing system delivers it: press, release, double click, release.
+            QTest::mouseClick(demo.form->picOn, Qt::LeftButton);
+            QTest::mouseDClick(demo.form->picOn, Qt::LeftButton);
+            QTest::mouseRelease(demo.form->picOn, Qt::LeftButton);
+        } else if (demo.pass == 3) {
+            demo.form->picOn_Click();  // the double click started it again: stop it here
+        }
+    };
+    d.form->picOn_Click();
+    QCOMPARE(d.pass, 2);
+    QCOMPARE(d.form->running, 0);
+    QCOMPARE(d.form->picOn->appearance(), scene::Appearance::Flat);
+}
+
+// "Выход" and a press of the switch queued behind it in the same yield: the press finds the
+// program ending and does nothing, neither to the switch nor to the dials.
+void RunLoopTest::noHandlerRunsOnceTheProgramIsEnding() {
+    Demo d;
+    d.form->show();
+    d.atYield = [](Demo& demo) {
+        if (demo.pass == 3) {
+            demo.form->Command1->click();
+            QTest::mouseClick(demo.form->picOn, Qt::LeftButton);
+        }
+    };
+    d.form->picOn_Click();
+    QVERIFY(d.form->isEnding());
+    QCOMPARE(d.pass, 3);
+    QCOMPARE(d.form->running, 1);
+    QCOMPARE(d.form->picOn->appearance(), scene::Appearance::ThreeD);
+    QCOMPARE(d.form->sweepCount, 0);
+}
+
+// After about 136 hours the sweep counter no longer fits its 16 bits: the failure ends the run
+// at the handler boundary, and the window shows it stopped, at rest, ready for the next start.
+void RunLoopTest::aFailureThatEndsTheRunTurnsTheSwitchOff() {
+    Demo d;
+    d.atYield = [](Demo& demo) {
+        if (demo.pass == 2) {
+            demo.form->sweepCount = 32767;
+            demo.now += 15.0 * 32767 + 20;  // the next passes are past the last sweep
+        }
+    };
+    QTest::mouseClick(d.form->picOn, Qt::LeftButton);  // through the handler boundary
+    QVERIFY(d.pass >= 3);
+    QCOMPARE(d.form->running, 0);
+    QCOMPARE(d.form->picOn->appearance(), scene::Appearance::Flat);
+    QCOMPARE(d.form->picOn->BackColor(), scene::ColourNumber{12632256});
+    verifyRestState(*d.form);
+    // The next press starts a run as always.
+    d.atYield = [](Demo& demo) {
+        if (demo.pass == 2) {
+            QCOMPARE(demo.form->running, 1);
+            demo.form->picOn_Click();
+        }
+    };
+    d.pass = 0;
+    QTest::mouseClick(d.form->picOn, Qt::LeftButton);
+    QCOMPARE(d.pass, 2);
+}
+
+// Passes a frame of 16 ms apart; times in ms on the loop's clock.
+void RunLoopTest::framePacing_data() {
+    QTest::addColumn<qint64>("previousDue");
+    QTest::addColumn<qint64>("now");
+    QTest::addColumn<qint64>("due");
+    QTest::addColumn<qint64>("wait");
+    QTest::newRow("on time: the rest of the frame") << 100LL << 104LL << 116LL << 12LL;
+    QTest::newRow("just in time: no wait") << 100LL << 116LL << 116LL << 0LL;
+    QTest::newRow("late: at once, new rhythm from now") << 100LL << 130LL << 130LL << 0LL;
+    QTest::newRow("very late: no catching up") << 100LL << 1000LL << 1000LL << 0LL;
+    QTest::newRow("first pass") << 0LL << 5LL << 16LL << 11LL;
+}
+
+void RunLoopTest::framePacing() {
+    QFETCH(qint64, previousDue);
+    QFETCH(qint64, now);
+    QFETCH(qint64, due);
+    QFETCH(qint64, wait);
+    const pacing::FrameWait next = pacing::nextFrame(previousDue, now, 16);
+    QCOMPARE(next.due, due);
+    QCOMPARE(next.wait, wait);
 }
 
 QTEST_MAIN(RunLoopTest)

@@ -5,8 +5,16 @@
 #include <limits>
 #include <stdexcept>
 
+#include "scene/control_failure.h"
+
 // The program's whole-number rules, in one place.
 namespace conversions {
+
+// A value too large or too small for the whole-number type a control takes it as.
+class ConversionError : public std::overflow_error, public scene::ControlFailure {
+  public:
+    using std::overflow_error::overflow_error;
+};
 
 // The greatest whole number not above x, also for negative x: Int(-2.55) is -3.
 inline double Int(double x) {
@@ -20,7 +28,7 @@ T toWhole(double x) {
     const double r = std::nearbyint(x);  // the default rounding mode rounds halves to even
     if (!(r >= static_cast<double>(std::numeric_limits<T>::min()) &&
           r <= static_cast<double>(std::numeric_limits<T>::max()))) {
-        throw std::overflow_error("value out of range for its whole-number type");
+        throw ConversionError("value out of range for its whole-number type");
     }
     return static_cast<T>(r);
 }

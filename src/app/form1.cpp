@@ -124,10 +124,21 @@ void Form1::Form_Load() {
 }
 
 void Form1::handle(void (Form1::*handler)()) {
+    if (ending_) {
+        return;  // nothing runs on a window that is closing, nor draws on it
+    }
     try {
         (this->*handler)();
-    } catch (const std::exception&) {
-        // A failed control operation ends the handler in progress; the program goes on.
+    } catch (const scene::ControlFailure&) {
+        // A failed control operation ends the handler in progress; the program goes on. When it
+        // ended the run itself, the switch must not go on saying "on": it is turned off and the
+        // displays are put at rest, as by a press of the switch.
+        if (activeRuns_ == 0 && running == 1) {
+            picOn->setAppearance(scene::Appearance::Flat);
+            picOn->setBackColor(scene::kLightGrey);
+            running = 0;
+            ResetDemo();
+        }
     }
 }
 

@@ -132,11 +132,25 @@ class Form1 : public scene::Surface {
     // Runs a handler as the toolkit would: a failed control operation ends it there.
     void handle(void (Form1::*handler)());
 
+    // Counts the activations of the run loop on the stack while one runs.
+    class ActiveRun {
+      public:
+        explicit ActiveRun(int& count) : count_(++count) {}
+        ~ActiveRun() { --count_; }
+        ActiveRun(const ActiveRun&) = delete;
+        ActiveRun& operator=(const ActiveRun&) = delete;
+
+      private:
+        int& count_;
+    };
+
     Platform platform_;
     QElapsedTimer monotonic_;
     std::unique_ptr<scene::Controls> controls_;
     std::array<scene::PictureBox*, 16> pictok_{};
     std::array<Tavik::Mark*, 76> tok_{};
     bool ending_ = false;
+    int activeRuns_ = 0;
+    bool restartRequested_ = false;  // a start pressed inside a run's yield, after a stop
     qint64 nextFrameNs_ = 0;
 };

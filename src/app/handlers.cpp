@@ -2,7 +2,10 @@
 
 // The switch's look is the only record of whether it is on. A press to start returns only when
 // the run it starts has ended; a press to stop is seen inside that run's yield, where its nested
-// run loop finds `running` 0 and resets at once.
+// run loop finds `running` 0 and resets at once. A press to start that comes in the same yield,
+// after a stop, does not nest a whole new loop there: it hands the new run to the loop already
+// running, which starts it afresh when the yield returns. However many presses arrive at once,
+// the stack holds no more than that loop and the momentary one of a stop.
 void Form1::picOn_Click() {
     picamp->clearDrawing();
     picvolt->clearDrawing();
@@ -15,7 +18,10 @@ void Form1::picOn_Click() {
         picOn->setBackColor(scene::kLightGrey);
         running = 0;
     }
-    RunDemo();
+    restartRequested_ = running == 1 && activeRuns_ > 0;
+    if (!restartRequested_) {
+        RunDemo();
+    }
 }
 
 // Shows or hides the graphs; a run goes on plotting under the curtain either way.

@@ -7,6 +7,7 @@
 
 #include "app/demo_math.h"
 #include "app/form1.h"
+#include "app/frame_pacing.h"
 
 std::pair<double, double> Form1::Phases(double t) const {
     return {std::cos(omega * t), std::sin(omega * t)};
@@ -16,8 +17,9 @@ std::pair<double, double> Form1::Phases(double t) const {
 // only once `running` is no longer 1; the window sees input once per pass, at the yield, where
 // a further press of the switch may run a nested activation of this loop.
 void Form1::RunDemo() {
+    const ActiveRun active(activeRuns_);
     // Locals of one activation; each starts empty (0) at every entry.
-    const double startTime = platform_.clock();
+    double startTime = platform_.clock();
     double previousChargePosition = 0;
     double sweepT = 0;
 
@@ -28,6 +30,15 @@ void Form1::RunDemo() {
         platform_.yield();
         if (ending_) {
             return;  // the program is ending: the pass is not finished, nothing more is drawn
+        }
+        if (restartRequested_) {
+            // The switch was pressed to stop and to start again inside this yield: the stop has
+            // reset the displays, and this loop carries on as the new run, from its own start.
+            restartRequested_ = false;
+            startTime = platform_.clock();
+            previousChargePosition = 0;
+            sweepT = 0;
+            continue;
         }
 
         double ammeterRange = 1;
@@ -83,11 +94,10 @@ void Form1::waitForNextFrame() {
         return;
     }
     const double hz = screen() && screen()->refreshRate() >= 1 ? screen()->refreshRate() : 60.0;
-    const auto frameNs = static_cast<qint64>(1e9 / hz);
-    const qint64 now = monotonic_.nsecsElapsed();
-    // A pass that ran late starts a new rhythm instead of hurrying to catch up.
-    nextFrameNs_ = nextFrameNs_ + frameNs < now ? now + frameNs : nextFrameNs_ + frameNs;
-    const auto waitMs = static_cast<int>((nextFrameNs_ - now) / 1'000'000);
+    const pacing::FrameWait next =
+        pacing::nextFrame(nextFrameNs_, monotonic_.nsecsElapsed(), static_cast<qint64>(1e9 / hz));
+    nextFrameNs_ = next.due;
+    const auto waitMs = static_cast<int>(next.wait / 1'000'000);
     if (waitMs <= 0) {
         return;
     }

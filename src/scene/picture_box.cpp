@@ -58,6 +58,11 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
 }
 
+// The second click of a double click is no click of its own: a double click is one press.
+void PictureBox::mouseDoubleClickEvent(QMouseEvent*) {
+    pressed_ = false;
+}
+
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());

@@ -29,6 +29,7 @@ class PictureBox : public Surface {
     void paintFrame(QPainter& painter) const override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     BorderStyle border_;

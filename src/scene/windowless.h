@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "scene/colour.h"
+#include "scene/control_failure.h"
 #include "scene/fonts.h"
 
 class QPainter;
@@ -30,7 +31,7 @@ inline constexpr Id kForm{"Form1"};
 
 // A lookup of a control that does not exist: a name that is not laid out, or an index outside
 // its control array. The operation that asked for it ends there.
-class ControlError : public std::out_of_range {
+class ControlError : public std::out_of_range, public ControlFailure {
   public:
     explicit ControlError(const Id& id);
 };
