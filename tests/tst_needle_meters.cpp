@@ -98,6 +98,9 @@ class NeedleMetersTest : public QObject {
         QTest::newRow("voltmeter +30 then -30") << 1 << 30.0 << -30.0;
         QTest::newRow("ammeter 0 then +60") << 0 << 0.0 << 60.0;
         QTest::newRow("voltmeter -60 then +45") << 1 << -60.0 << 45.0;
+        // Needles that overlap: erased after drawing, the new one would lose pixels.
+        QTest::newRow("ammeter +30 then +32") << 0 << 30.0 << 32.0;
+        QTest::newRow("voltmeter -30 then -32") << 1 << -30.0 << -32.0;
     }
     void updateErasesThePreviousNeedle() {
         QFETCH(int, meter);
