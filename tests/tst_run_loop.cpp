@@ -5,72 +5,19 @@
 #include <QSlider>
 #include <QTest>
 #include <fstream>
-#include <functional>
-#include <memory>
 
 #include "app/application.h"
 #include "app/demo_math.h"
 #include "app/form1.h"
-#include "scene/units.h"
+#include "demo_driver.h"
 #include "shown_form.h"
 
 namespace {
 
 constexpr scene::ColourNumber kWhite = 16777215;
 
-// Drives the run loop deterministically: the clock is a number the test advances at every
-// yield, and the test acts inside the yield as the window would when it processes input.
-// Pass n sees elapsed = (n - 1) × step; at the yield of pass n the passes before it are done.
-struct Demo {
-    double now = 0;
-    double step = 0.25;
-    int pass = 0;
-    std::function<void(Demo&)> atYield;
-    std::unique_ptr<Form1> form;
-
-    Demo() {
-        form =
-            std::make_unique<Form1>(Form1::Platform{[this] { return now; }, [this] { yield(); }});
-    }
-
-    void yield() {
-        ++pass;
-        if (atYield) {
-            atYield(*this);
-        }
-        now += step;
-    }
-
-    // Presses the switch to start, and stops the run at the yield of pass `stopAt`,
-    // after `inspect` has looked at the state left by the previous passes.
-    void run(int stopAt, const std::function<void(Demo&)>& inspect = {}) {
-        pass = 0;
-        atYield = [stopAt, inspect](Demo& d) {
-            if (inspect) {
-                inspect(d);
-            }
-            if (d.pass == stopAt) {
-                d.form->picOn_Click();
-            }
-        };
-        form->picOn_Click();
-        atYield = {};
-    }
-
-    int visibleMarkers() const {
-        int n = 0;
-        for (int i = 0; i <= 75; ++i) {
-            n += form->tok(i).Visible() ? 1 : 0;
-        }
-        return n;
-    }
-
-    QImage screen() const { return shown::screen(*form); }
-};
-
-QPoint px(int xTwips, int yTwips) {
-    return scene::toPixels(QPoint(xTwips, yTwips));
-}
+using driver::Demo;
+using shown::px;
 
 bool graphPixel(QRgb c) {
     return c == qRgb(0, 0, 255) || c == qRgb(255, 0, 0) || c == qRgb(0, 0, 0);
@@ -132,7 +79,7 @@ void RunLoopTest::noPassWithoutTheSwitch() {
 
 void RunLoopTest::firstPass() {
     Demo d;
-    d.run(2, [](Demo& demo) {
+    DRIVE(d.run(2, [](Demo& demo) {
         if (demo.pass != 2) {
             return;
         }
@@ -155,7 +102,7 @@ void RunLoopTest::firstPass() {
         QCOMPARE(f.curU, 2940.0 - 500);
         QCOMPARE(f.curI, 5220.0);
         QCOMPARE(f.sweepCount, 0);
-    });
+    }));
     QCOMPARE(d.form->running, 0);
     QCOMPARE(d.form->picOn->BackColor(), scene::ColourNumber{12632256});
     QCOMPARE(d.form->picOn->appearance(), scene::Appearance::Flat);
@@ -164,13 +111,13 @@ void RunLoopTest::firstPass() {
 void RunLoopTest::slidersMovedInTheYieldTakeEffectAtOnce() {
     Demo d;
     d.step = 0.5;
-    d.run(3, [](Demo& demo) {
+    DRIVE(d.run(3, [](Demo& demo) {
         if (demo.pass == 2) {
             demo.form->sldW->setValue(1);
             demo.form->sldL->setValue(10);
             demo.form->sldU->setValue(10);
         }
-    });
+    }));
     // The stopping pass (elapsed 1.0) already used the new settings.
     const Form1& f = *d.form;
     QCOMPARE(f.omega, 3.14 / 10);
@@ -185,7 +132,7 @@ void RunLoopTest::sweepWrap() {
     QVERIFY(shown::show(*d.form));
     double lastU = 0;
     double lastI = 0;
-    d.run(65, [&](Demo& demo) {
+    DRIVE(d.run(65, [&](Demo& demo) {
         const Form1& f = *demo.form;
         switch (demo.pass) {
             case 62:  // pass 61 had sweepT exactly 15.0: no wrap follows it
@@ -202,11 +149,11 @@ void RunLoopTest::sweepWrap() {
                 QCOMPARE(f.sweepCount, 1);
                 QCOMPARE(f.curX, 8850.0 + 0.5 * 400);
                 const QImage shot = demo.screen();
-                QCOMPARE(shot.pixel(px(8850, static_cast<int>(lastU))), qRgb(0, 0, 255));
-                QCOMPARE(shot.pixel(px(8850, static_cast<int>(lastI))), qRgb(255, 0, 0));
+                QCOMPARE(shot.pixel(px(QPoint(8850, static_cast<int>(lastU)))), qRgb(0, 0, 255));
+                QCOMPARE(shot.pixel(px(QPoint(8850, static_cast<int>(lastI)))), qRgb(255, 0, 0));
                 // Everything of the old sweep is gone.
-                for (int x = px(9200, 0).x(); x < px(15000, 0).x(); ++x) {
-                    for (int y = px(0, 1900).y(); y < px(0, 9950).y(); ++y) {
+                for (int x = px(9200); x < px(15000); ++x) {
+                    for (int y = px(1900); y < px(9950); ++y) {
                         QVERIFY2(!graphPixel(shot.pixel(x, y)) || shot.pixel(x, y) == qRgb(0, 0, 0),
                                  qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
                     }
@@ -216,17 +163,17 @@ void RunLoopTest::sweepWrap() {
             default:
                 break;
         }
-    });
+    }));
     // Sweeps keep counting: exceed 15 s again at 30.25, wrap at 30.5.
     d.step = 0.25;
-    d.run(124, [](Demo& demo) {
+    DRIVE(d.run(124, [](Demo& demo) {
         if (demo.pass == 123) {
             QCOMPARE(demo.form->sweepCount, 1);  // pass 122: elapsed 30.25, sweepT 15.25
         }
         if (demo.pass == 124) {
             QCOMPARE(demo.form->sweepCount, 2);
         }
-    });
+    }));
 }
 
 void RunLoopTest::stopResetsTwiceAndKeepsTheLastSigns() {
@@ -248,7 +195,7 @@ void RunLoopTest::stopResetsTwiceAndKeepsTheLastSigns() {
         QCOMPARE(demo.form->running, 0);
         checkedInside = true;
     };
-    d.form->picOn_Click();
+    DRIVE(d.start());
     QVERIFY(checkedInside);
     const Form1& f = *d.form;
     // The interrupted pass went on from the reset state and plotted one step, with sweepCount
@@ -259,29 +206,29 @@ void RunLoopTest::stopResetsTwiceAndKeepsTheLastSigns() {
     QCOMPARE(f.Label11->Caption(), QString::fromLatin1(leftSign));
     QCOMPARE(f.Label12->Caption(), QString::fromLatin1(rightSign));
     const QImage shot = d.screen();
-    for (int x = px(9000, 0).x(); x < px(15100, 0).x(); ++x) {
-        for (int y = px(0, 1900).y(); y < px(0, 9950).y(); ++y) {
+    for (int x = px(9000); x < px(15100); ++x) {
+        for (int y = px(1900); y < px(9950); ++y) {
             const QRgb c = shot.pixel(x, y);
             QVERIFY2(c != qRgb(0, 0, 255) && c != qRgb(255, 0, 0),
                      qPrintable(QStringLiteral("graph pixel left at %1,%2").arg(x).arg(y)));
         }
     }
     // Both dials show only their rest needles.
-    QCOMPARE(shot.pixel(d.form->picamp->mapTo(d.form.get(),
-                                              d.form->picamp->innerOrigin() + px(1400, 1000))),
+    QCOMPARE(shot.pixel(d.form->picamp->mapTo(
+                 d.form.get(), d.form->picamp->innerOrigin() + px(QPoint(1400, 1000)))),
              qRgb(128, 128, 128));
 }
 
 void RunLoopTest::startAfterStopBeginsAFreshSweep() {
     Demo d;
     d.form->sldU->setValue(10);
-    d.run(40);
+    DRIVE(d.run(40));
     const double storedAmmeter = d.form->ammeterAngle;
     const double storedVoltmeter = d.form->voltmeterAngle;
     QVERIFY(storedAmmeter != 0);
     QVERIFY(storedVoltmeter != 0);
     d.now = 1000;  // a new run starts its own clock
-    d.run(3, [&](Demo& demo) {
+    DRIVE(d.run(3, [&](Demo& demo) {
         const Form1& f = *demo.form;
         if (demo.pass == 1) {
             // Nothing reset the needles' stored angles.
@@ -293,7 +240,7 @@ void RunLoopTest::startAfterStopBeginsAFreshSweep() {
             QCOMPARE(f.curX, 8850.0);
             QCOMPARE(f.curU, 2940.0 - 1000);
         }
-    });
+    }));
 }
 
 void RunLoopTest::startPressedAfterStopInTheSameYieldNestsARun() {
@@ -314,7 +261,7 @@ void RunLoopTest::startPressedAfterStopInTheSameYieldNestsARun() {
             demo.form->picOn_Click();  // stops the nested run
         }
     };
-    d.form->picOn_Click();
+    DRIVE(d.start());
     // Passes 1-3 belong to the outer run, 4-7 to the nested one.
     QCOMPARE(depthAtYield, (QList<int>{0, 0, 0, 1, 1, 1, 1}));
     QCOMPARE(d.form->picOn->appearance(), scene::Appearance::Flat);
@@ -325,7 +272,7 @@ void RunLoopTest::resetTwiceIsResetOnce() {
     Demo once;
     Demo twice;
     for (Demo* demo : {&once, &twice}) {
-        demo->run(6);
+        DRIVE(demo->run(6));
         demo->form->ResetDemo();
     }
     twice.form->ResetDemo();
@@ -341,7 +288,7 @@ void RunLoopTest::resetTwiceIsResetOnce() {
 void RunLoopTest::curtainDuringARun() {
     Demo d;
     QList<double> xs;
-    d.run(9, [&](Demo& demo) {
+    DRIVE(d.run(9, [&](Demo& demo) {
         if (demo.pass == 3 || demo.pass == 6) {
             demo.form->Command4_Click();
         }
@@ -350,7 +297,7 @@ void RunLoopTest::curtainDuringARun() {
             QCOMPARE(demo.form->picShirma->isHidden(), demo.pass >= 3 && demo.pass < 6);
             xs << demo.form->curX;
         }
-    });
+    }));
     QCOMPARE(xs.size(), 7);
     for (qsizetype i = 1; i < xs.size(); ++i) {
         QCOMPARE(xs[i], xs[i - 1] + 100);  // 0.25 s a pass
@@ -381,7 +328,7 @@ void RunLoopTest::exitFromInsideAPass() {
             }
         }
     };
-    d.form->picOn_Click();  // returns: the loop does not run on without its window
+    DRIVE(d.start());  // returns: the loop does not run on without its window
     QVERIFY(d.form->isEnding());
     QCOMPARE(passes, 5);
     // The pass was not finished and nothing was reset: the last packet is still shown.
@@ -395,7 +342,7 @@ void RunLoopTest::longRunKeepsItsInvariants() {
     Demo d;
     QRandomGenerator random(20261208);
     const auto widgetsBefore = d.form->findChildren<QWidget*>().size();
-    d.run(2);  // warm up every path once
+    DRIVE(d.run(2));  // warm up every path once
     const long memoryBefore = residentKilobytes();
     d.pass = 0;
     d.atYield = [&](Demo& demo) {
@@ -426,7 +373,7 @@ void RunLoopTest::longRunKeepsItsInvariants() {
             f.picOn_Click();
         }
     };
-    d.form->picOn_Click();
+    DRIVE(d.start());
     QCOMPARE(d.pass, 100000);
     QCOMPARE(d.form->findChildren<QWidget*>().size(), widgetsBefore);
     QVERIFY2(residentKilobytes() - memoryBefore < 2048,
