@@ -22,6 +22,7 @@
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/velmora-e2e.XXXXXX")
 E2E_XVFB_PID=
 E2E_APP_PID=
+E2E_WID=
 E2E_STATUS=
 E2E_SEEN=
 
@@ -45,7 +46,7 @@ e2e_require() {
         command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
     done
     if [ ${#missing[@]} -gt 0 ]; then
-        echo "SKIP: ${missing[*]} not installed (make deps installs it)" >&2
+        echo "SKIP: not installed: ${missing[*]} (make deps installs what is missing)" >&2
         exit 77
     fi
 }
