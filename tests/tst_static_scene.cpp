@@ -14,16 +14,12 @@
 #include "app/form1.h"
 #include "scene/layout.h"
 #include "scene/pictures.h"
+#include "shown_form.h"
 
 using scene::Id;
+using shown::px;
 
 namespace {
-
-// Twips to pixels worked out here on their own, 15 to a pixel, so the tests do not take the
-// program's conversion on trust.
-int px(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
 
 const QColor kPanelGreen(192, 255, 192);
 const QColor kGrey(128, 128, 128);
@@ -112,8 +108,7 @@ class TestStaticScene : public QObject {
 
     // A point of a container's inner area, in twips, as a pixel of the window.
     QPoint onWindow(const Id& container, QPoint twips) const {
-        const scene::Surface& s = form_->controls().surface(container);
-        return s.mapTo(form_.get(), s.innerOrigin() + QPoint(px(twips.x()), px(twips.y())));
+        return shown::onWindow(form_->controls().surface(container), twips, *form_);
     }
 
     // An element's box on the window, less whatever windowed control covers it.

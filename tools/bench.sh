@@ -5,19 +5,12 @@ set -euo pipefail
 bench=${1:?usage: bench.sh path/to/velmora_bench}
 seconds=${BENCH_SECONDS:-10}
 
-display=99
-while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
-    display=$((display + 1))
-done
-Xvfb ":${display}" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true' EXIT
-for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X${display}" ] && break
-    sleep 0.1
-done
+# shellcheck source=tests/e2e/lib.sh
+source "$(dirname "$0")/../tests/e2e/lib.sh"
+e2e_require Xvfb
+e2e_start_xvfb
 
-export DISPLAY=":${display}" QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=xcb
 echo "Default settings:"
 "$bench" "$seconds" 5 5 1
 echo

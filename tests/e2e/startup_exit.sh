@@ -4,8 +4,12 @@
 set -euo pipefail
 
 program=${1:?usage: startup_exit.sh PATH_TO_VELMORA}
+here=$(dirname "$0")
 # shellcheck source=tests/e2e/lib.sh
-source "$(dirname "$0")/lib.sh"
+source "$here/lib.sh"
+# shellcheck source=tests/e2e/points.sh
+source "$here/points.sh"
+e2e_require Xvfb xdotool xwininfo
 
 # No display at all: one line of explanation, status 1, no abort.
 status=0
@@ -21,10 +25,10 @@ e2e_start_xvfb
 e2e_start_app "$program"
 wid=$(e2e_find_window Velmora 15)
 size=$(e2e_window_size "$wid")
-[ "$size" = "1016 734" ] || e2e_fail "client area is $size, not 1016 734"
+[ "$size" = "${client_size[*]}" ] || e2e_fail "client area is $size, not ${client_size[*]}"
 e2e_log "window $wid, client area $size"
 
 e2e_key "$wid" space
-e2e_wait_exit "$E2E_APP_PID" 5 || e2e_fail "still running 5 s after Space on \"Выход\""
+e2e_wait_exit "the program ending on Space on \"Выход\"" 5
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit status $E2E_STATUS after Space on \"Выход\""
 e2e_log "Space ended the program with status 0"
