@@ -11,6 +11,8 @@
 #include "app/form1.h"
 #include "app/frame_pacing.h"
 #include "demo_driver.h"
+#include "instruments/needle_meters.h"
+#include "line_pixels.h"
 #include "shown_form.h"
 
 namespace {
@@ -75,6 +77,9 @@ class RunLoopTest : public QObject {
     void aFailureThatEndsTheRunTurnsTheSwitchOff();
     void framePacing_data();
     void framePacing();
+    void startClearsTheRestNeedles();
+    void aRunPaintsOverTheAmmetersRestNeedleOnly();
+    void stopLeavesOnlyTheRestNeedles();
 };
 
 void RunLoopTest::noPassWithoutTheSwitch() {
@@ -119,19 +124,20 @@ void RunLoopTest::firstPass() {
 void RunLoopTest::slidersMovedInTheYieldTakeEffectAtOnce() {
     Demo d;
     d.step = 0.5;
-    DRIVE(d.run(3, [](Demo& demo) {
-        if (demo.pass == 2) {
-            demo.form->sldW->setValue(1);
-            demo.form->sldL->setValue(10);
-            demo.form->sldU->setValue(10);
+    DRIVE(d.run(4, [](Demo& demo) {
+        Form1& f = *demo.form;
+        if (demo.pass == 3) {  // moved inside the yield of the pass at elapsed 1.0
+            f.sldW->setValue(1);
+            f.sldL->setValue(10);
+            f.sldU->setValue(10);
+        } else if (demo.pass == 4) {  // what that pass did
+            QCOMPARE(f.omega, 3.14 / 10);
+            QCOMPARE(f.inductance, 5.0);
+            const double k = (f.omega * f.inductance) * 5;
+            QCOMPARE(f.curI, std::floor(5220 - ((1.0 / k) * 1000) * std::sin(f.omega * 1.0)));
+            QCOMPARE(f.curU, std::floor(2940 - 1000 * std::cos(f.omega * 1.0)));
         }
     }));
-    // The stopping pass (elapsed 1.0) already used the new settings.
-    const Form1& f = *d.form;
-    QCOMPARE(f.omega, 3.14 / 10);
-    QCOMPARE(f.inductance, 5.0);
-    const double k = (f.omega * f.inductance) * 5;
-    QCOMPARE(f.curI, std::floor(5220 - ((1.0 / k) * 1000) * std::sin(f.omega * 1.0)));
 }
 
 void RunLoopTest::sweepWrap() {
@@ -520,6 +526,87 @@ void RunLoopTest::framePacing() {
     const pacing::FrameWait next = pacing::nextFrame(previousDue, now, 16);
     QCOMPARE(next.due, due);
     QCOMPARE(next.wait, wait);
+}
+
+namespace {
+
+QSet<QPoint> needlePixels(const scene::Surface& dial, QPoint tip) {
+    return line_pixels::of(dial, instruments::kNeedlePivot, tip, 3);
+}
+
+QSet<QPoint> needlePixels(const scene::Surface& dial, double angle) {
+    return needlePixels(dial, instruments::needleTip(angle, 3.14, 1060));
+}
+
+}  // namespace
+
+// The press that starts a run clears both dials: their rest needles are gone before the first
+// pass draws anything.
+void RunLoopTest::startClearsTheRestNeedles() {
+    Demo d;
+    QVERIFY(shown::show(*d.form));
+    QString shown;
+    DRIVE(d.run(1, [&](Demo& demo) {
+        const QImage screen = demo.screen();
+        for (const scene::PictureBox* dial : {demo.form->picamp, demo.form->picvolt}) {
+            shown += line_pixels::mismatches(screen, *demo.form, *dial,
+                                             needlePixels(*dial, instruments::kRestNeedleTip),
+                                             scene::toQColor(dial->BackColor()).rgb());
+        }
+    }));
+    QVERIFY2(shown.isEmpty(), qPrintable(shown));
+}
+
+// A rest needle that a repaint puts on a dial during a run: every pass paints over the
+// ammeter's, while the voltmeter's stays.
+void RunLoopTest::aRunPaintsOverTheAmmetersRestNeedleOnly() {
+    Demo d;
+    QVERIFY(shown::show(*d.form));
+    QString ammeter;
+    QString voltmeter;
+    double erasedVoltmeterAngle = 0;  // the needle pass 3 erased, over the rest needle's foot
+    DRIVE(d.run(4, [&](Demo& demo) {
+        Form1& f = *demo.form;
+        if (demo.pass == 3) {
+            erasedVoltmeterAngle = f.voltmeterAngle;
+            f.picamp_Paint();
+            f.picvolt_Paint();
+        } else if (demo.pass == 4) {
+            const QImage screen = demo.screen();
+            const QSet<QPoint> ammeterRest = needlePixels(*f.picamp, instruments::kRestNeedleTip);
+            const QSet<QPoint> voltmeterRest =
+                needlePixels(*f.picvolt, instruments::kRestNeedleTip);
+            ammeter = line_pixels::mismatches(screen, f, *f.picamp,
+                                              ammeterRest - needlePixels(*f.picamp, f.ammeterAngle),
+                                              scene::toQColor(f.picamp->BackColor()).rgb());
+            voltmeter = line_pixels::mismatches(
+                screen, f, *f.picvolt,
+                voltmeterRest - needlePixels(*f.picvolt, erasedVoltmeterAngle),
+                qRgb(128, 128, 128));
+        }
+    }));
+    QVERIFY2(ammeter.isEmpty(), qPrintable(ammeter));
+    QVERIFY2(voltmeter.isEmpty(), qPrintable(voltmeter));
+}
+
+// After a stop each dial shows exactly what it showed at start-up: its rest needle, and none of
+// the needles drawn during the run or by the pass that went on after the first reset.
+void RunLoopTest::stopLeavesOnlyTheRestNeedles() {
+    Demo d;
+    d.form->sldU->setValue(10);
+    QVERIFY(shown::show(*d.form));
+    auto dials = [&] {
+        const QImage screen = d.screen();
+        QList<QImage> images;
+        for (const scene::PictureBox* dial : {d.form->picamp, d.form->picvolt}) {
+            images << screen.copy(QRect(dial->mapTo(d.form.get(), QPoint()), dial->size()));
+        }
+        return images;
+    };
+    const QList<QImage> atStart = dials();
+    DRIVE(d.run(7));
+    QVERIFY(d.form->ammeterAngle != 0 && d.form->voltmeterAngle != 0);
+    QCOMPARE(dials(), atStart);
 }
 
 QTEST_MAIN(RunLoopTest)
