@@ -340,6 +340,9 @@ class TestStaticScene : public QObject {
         QTest::newRow("clamp 3") << form << QPoint(5460, 9285) << kGrey;
         QTest::newRow("clamp 4") << form << QPoint(2520, 9285) << kGrey;
         QTest::newRow("clamp 5") << form << QPoint(930, 6090) << kGrey;
+        // The clamps under the terminals cover the panel's shadow, as real clamps would.
+        QTest::newRow("clamp 0 over the panel shadow") << form << QPoint(5250, 4890) << kGrey;
+        QTest::newRow("clamp 1 over the panel shadow") << form << QPoint(5940, 4890) << kGrey;
         QTest::newRow("panel shadow") << form << QPoint(4500, 4890) << kBlack;
         QTest::newRow("ammeter shadow") << form << QPoint(2500, 6930) << kBlack;
         QTest::newRow("coil back") << form << QPoint(2880, 9600) << kBlack;
@@ -576,6 +579,63 @@ class TestStaticScene : public QObject {
         const QRect shown = QRect(QPoint(), image.size()).intersected(QRect(QPoint(), w.size()));
         QVERIFY(shown.width() >= 31 && shown.height() >= 31);
         QCOMPARE(screen().copy(QRect(w.geometry().topLeft(), shown.size())), image.copy(shown));
+    }
+
+    // Every label, line, shape and image of a layout table is painted once, by the surface it
+    // is laid out on; the surfaces paint nothing else but the pictures of picture boxes.
+    void everyElementPaintedOnce() {
+        int laidOut = 0;
+        QStringList notOnce;
+        for (const scene::Layout* layout : {&scene::controlLayout(), &scene::staticScene()}) {
+            auto check = [&](const auto& specs) {
+                for (const auto& spec : specs) {
+                    const auto& elements =
+                        form_->controls().surface(spec.parent).windowlessElements();
+                    if (std::count_if(elements.begin(), elements.end(),
+                                      [&](const auto& e) { return e->id() == spec.id; }) != 1) {
+                        notOnce << spec.id.toString();
+                    }
+                    ++laidOut;
+                }
+            };
+            check(layout->shapes);
+            check(layout->lines);
+            check(layout->labels);
+            check(layout->images);
+        }
+        QVERIFY2(notOnce.isEmpty(), qPrintable(notOnce.join(QLatin1String(", "))));
+        auto surfaces = form_->findChildren<scene::Surface*>();
+        surfaces.append(form_.get());
+        int painted = 0;
+        int pictures = 0;
+        for (const scene::Surface* s : surfaces) {
+            for (const auto& e : s->windowlessElements()) {
+                ++painted;
+                pictures += e->id() == Id{"Picture"} ? 1 : 0;
+            }
+        }
+        QCOMPARE(pictures, 2);
+        QCOMPARE(painted, laidOut + pictures);
+    }
+
+    // The panel and the grid lie at the back: nothing that overlaps them is painted before them.
+    void backElements_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("panel") << "Shape1";
+        QTest::newRow("grid") << "Shape4";
+    }
+    void backElements() {
+        QFETCH(QString, name);
+        const QByteArray nameUtf8 = name.toUtf8();
+        const auto& elements = form_->windowlessElements();
+        const auto back = std::find_if(elements.begin(), elements.end(), [&](const auto& e) {
+            return e->id() == Id{nameUtf8.constData()};
+        });
+        QVERIFY(back != elements.end());
+        for (auto e = elements.begin(); e != back; ++e) {
+            QVERIFY2(!(*e)->pixelBounds().intersects((*back)->pixelBounds()),
+                     qPrintable((*e)->id().toString()));
+        }
     }
 
     // At rest the curtain covers every element of the graph area: nothing of it shows.

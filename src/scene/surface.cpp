@@ -4,7 +4,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
-#include <algorithm>
 
 namespace scene {
 
@@ -34,12 +33,7 @@ void Surface::setBackColor(ColourNumber colour) {
 }
 
 Windowless& Surface::addWindowless(const WindowlessSpec& element) {
-    auto added = std::make_unique<Windowless>(*this, element);
-    // Keep the back layer first; within a layer, the order of adding.
-    const auto at = std::find_if(elements_.begin(), elements_.end(), [&](const auto& e) {
-        return static_cast<int>(e->layer()) > static_cast<int>(added->layer());
-    });
-    return **elements_.insert(at, std::move(added));
+    return *elements_.emplace_back(std::make_unique<Windowless>(*this, element));
 }
 
 Windowless& Surface::windowless(const Id& id) const {

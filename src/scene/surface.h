@@ -31,6 +31,7 @@ class Surface : public QWidget {
     ColourNumber BackColor() const { return backColour_; }
     void setBackColor(ColourNumber colour);
 
+    // Elements are painted in the order they are added, the first at the back.
     Windowless& addWindowless(const WindowlessSpec& element);
     Windowless& windowless(const Id& id) const;
     const std::vector<std::unique_ptr<Windowless>>& windowlessElements() const { return elements_; }

@@ -150,11 +150,6 @@ const Id& Windowless::id() const {
     return std::visit([](const auto& s) -> const Id& { return s.id; }, laidOut_);
 }
 
-Layer Windowless::layer() const {
-    const auto* shape = std::get_if<ShapeSpec>(&laidOut_);
-    return shape ? shape->layer : Layer::Normal;
-}
-
 void Windowless::setCaption(const QString& caption) {
     if (caption == caption_) {
         return;

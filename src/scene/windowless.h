@@ -35,10 +35,6 @@ class ControlError : public std::out_of_range {
     explicit ControlError(const Id& id);
 };
 
-// Within a container the windowless elements are painted back layer first, then in the order
-// they were added; windowed children always lie above all of them.
-enum class Layer { Back, Normal };
-
 struct LabelSpec {
     Id id;
     Id parent;
@@ -68,7 +64,6 @@ struct ShapeSpec {
     int border = 1;                          // pixels
     std::optional<ColourNumber> back = {};   // empty: transparent
     std::optional<ColourNumber> hatch = {};  // cross-hatch fill colour, if any
-    Layer layer = Layer::Normal;
 };
 
 enum class Picture { PenU, PenI, PenP, Icon, Emblem };
@@ -92,7 +87,6 @@ class Windowless {
 
     const WindowlessSpec& laidOut() const { return laidOut_; }
     const Id& id() const;
-    Layer layer() const;
 
     QString Caption() const { return caption_; }
     void setCaption(const QString& caption);
