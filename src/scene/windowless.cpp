@@ -132,7 +132,7 @@ Windowless::Windowless(Surface& owner, WindowlessSpec element)
     std::visit(Overloaded{
                    [this](const LabelSpec& s) {
                        caption_ = QString::fromUtf8(s.caption);
-                       font_ = toQFont(s.font);
+                       font_ = toQFont(s.font, caption_);
                        position_ = s.box.topLeft();
                    },
                    [this](const LineSpec& s) { position_ = s.from; },
@@ -155,6 +155,7 @@ void Windowless::setCaption(const QString& caption) {
         return;
     }
     caption_ = caption;
+    font_ = toQFont(std::get<LabelSpec>(laidOut_).font, caption_);
     owner_.windowlessChanged(pixelBounds());
 }
 

@@ -107,7 +107,7 @@ class Windowless {
     Surface& owner_;
     WindowlessSpec laidOut_;
     QString caption_;
-    QFont font_;  // a label's, resolved once
+    QFont font_;  // a label's, resolved for its caption
     QPoint position_;
     QImage image_;
     QRect bounds_;  // kept, as the surface asks for it at every paint
