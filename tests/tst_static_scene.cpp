@@ -125,6 +125,37 @@ class TestStaticScene : public QObject {
         return region;
     }
 
+    // The pixels of the window that a label's text changes: those that change when its caption
+    // is taken away, less whatever windowed control covers them.
+    struct Ink {
+        QImage shown;  // the window with the text
+        QList<QPoint> pixels;
+        QRect bounds() const {
+            QRect r;
+            for (const QPoint& p : pixels) {
+                r |= QRect(p, QSize(1, 1));
+            }
+            return r;
+        }
+    };
+    Ink inkOf(scene::Windowless& label, const Id& container) {
+        const QString caption = label.Caption();
+        Ink ink{screen(), {}};
+        label.setCaption(QString());
+        const QImage without = screen();
+        label.setCaption(caption);
+        for (const QRect& r : visibleOnWindow(label, container)) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                for (int x = r.left(); x <= r.right(); ++x) {
+                    if (ink.shown.pixel(x, y) != without.pixel(x, y)) {
+                        ink.pixels.append({x, y});
+                    }
+                }
+            }
+        }
+        return ink;
+    }
+
     std::unique_ptr<Form1> form_;
     QImage atRest_;
 
@@ -335,6 +366,9 @@ class TestStaticScene : public QObject {
         QTest::newRow("clamp 3") << form << QPoint(5460, 9285) << kGrey;
         QTest::newRow("clamp 4") << form << QPoint(2520, 9285) << kGrey;
         QTest::newRow("clamp 5") << form << QPoint(930, 6090) << kGrey;
+        // The clamps under the terminals cover the panel's shadow, as real clamps would.
+        QTest::newRow("clamp 0 over the panel shadow") << form << QPoint(5250, 4890) << kGrey;
+        QTest::newRow("clamp 1 over the panel shadow") << form << QPoint(5940, 4890) << kGrey;
         QTest::newRow("panel shadow") << form << QPoint(4500, 4890) << kBlack;
         QTest::newRow("ammeter shadow") << form << QPoint(2500, 6930) << kBlack;
         QTest::newRow("coil back") << form << QPoint(2880, 9600) << kBlack;
@@ -464,28 +498,47 @@ class TestStaticScene : public QObject {
         const Id parent{containerUtf8.constData()};
         scene::Windowless& label =
             form_->controls().windowless({nameUtf8.constData(), index}, parent);
-        const QString caption = label.Caption();
-        QVERIFY(!caption.isEmpty());
+        QVERIFY(!label.Caption().isEmpty());
 
-        const QImage withText = screen();
-        label.setCaption(QString());
-        const QImage without = screen();
-        label.setCaption(caption);
-
-        int changed = 0;
+        const Ink ink = inkOf(label, parent);
         int nearest = 255;
-        for (const QRect& r : visibleOnWindow(label, parent)) {
-            for (int y = r.top(); y <= r.bottom(); ++y) {
-                for (int x = r.left(); x <= r.right(); ++x) {
-                    if (withText.pixel(x, y) != without.pixel(x, y)) {
-                        ++changed;
-                        nearest = std::min(nearest, distance(withText.pixelColor(x, y), colour));
-                    }
-                }
-            }
+        for (const QPoint& p : ink.pixels) {
+            nearest = std::min(nearest, distance(ink.shown.pixelColor(p), colour));
         }
-        QVERIFY2(changed >= 8, "the text does not show");
+        QVERIFY2(ink.pixels.size() >= 8, "the text does not show");
         QVERIFY2(nearest <= 24, "the text is not in its colour");
+    }
+
+    // The smaller index "m" of "Амплитуда(U" follows the "U" as letters of one word do: at most
+    // two pixels lie between the ink of the one and the ink of the other, and they do not touch.
+    void amplitudeIndex() {
+        const QRect title = inkOf(form_->controls().windowless({"Label4"}), scene::kForm).bounds();
+        const QRect index = inkOf(form_->controls().windowless({"Label5"}), scene::kForm).bounds();
+        const int gap = index.left() - title.right() - 1;
+        QVERIFY2(gap >= 1 && gap <= 2, qPrintable(QStringLiteral("gap of %1 pixels").arg(gap)));
+    }
+
+    // The dial zeros are lining figures, as tall as capitals, not an old-style zero that is no
+    // taller than a small letter o: "Garamond" 12 pt is 16 pixels, capitals stand over 10 of them,
+    // an o about 7.
+    void dialZeros_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("dial");
+        QTest::newRow("ammeter") << "Label9"
+                                 << "picamp";
+        QTest::newRow("voltmeter") << "Label8"
+                                   << "picvolt";
+    }
+    void dialZeros() {
+        QFETCH(QString, name);
+        QFETCH(QString, dial);
+        const QByteArray nameUtf8 = name.toUtf8();
+        const QByteArray dialUtf8 = dial.toUtf8();
+        const Id container{dialUtf8.constData()};
+        scene::Windowless& zero = form_->controls().windowless({nameUtf8.constData()}, container);
+        QCOMPARE(zero.Caption(), QStringLiteral("0"));
+        const int height = inkOf(zero, container).bounds().height();
+        QVERIFY2(height >= 10, qPrintable(QStringLiteral("%1 pixels high").arg(height)));
     }
 
     // The captions on the generator panel differ from the panel only by their text: every
@@ -571,6 +624,63 @@ class TestStaticScene : public QObject {
         const QRect shown = QRect(QPoint(), image.size()).intersected(QRect(QPoint(), w.size()));
         QVERIFY(shown.width() >= 31 && shown.height() >= 31);
         QCOMPARE(screen().copy(QRect(w.geometry().topLeft(), shown.size())), image.copy(shown));
+    }
+
+    // Every label, line, shape and image of a layout table is painted once, by the surface it
+    // is laid out on; the surfaces paint nothing else but the pictures of picture boxes.
+    void everyElementPaintedOnce() {
+        int laidOut = 0;
+        QStringList notOnce;
+        for (const scene::Layout* layout : {&scene::controlLayout(), &scene::staticScene()}) {
+            auto check = [&](const auto& specs) {
+                for (const auto& spec : specs) {
+                    const auto& elements =
+                        form_->controls().surface(spec.parent).windowlessElements();
+                    if (std::count_if(elements.begin(), elements.end(),
+                                      [&](const auto& e) { return e->id() == spec.id; }) != 1) {
+                        notOnce << spec.id.toString();
+                    }
+                    ++laidOut;
+                }
+            };
+            check(layout->shapes);
+            check(layout->lines);
+            check(layout->labels);
+            check(layout->images);
+        }
+        QVERIFY2(notOnce.isEmpty(), qPrintable(notOnce.join(QLatin1String(", "))));
+        auto surfaces = form_->findChildren<scene::Surface*>();
+        surfaces.append(form_.get());
+        int painted = 0;
+        int pictures = 0;
+        for (const scene::Surface* s : surfaces) {
+            for (const auto& e : s->windowlessElements()) {
+                ++painted;
+                pictures += e->id() == Id{"Picture"} ? 1 : 0;
+            }
+        }
+        QCOMPARE(pictures, 2);
+        QCOMPARE(painted, laidOut + pictures);
+    }
+
+    // The panel and the grid lie at the back: nothing that overlaps them is painted before them.
+    void backElements_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("panel") << "Shape1";
+        QTest::newRow("grid") << "Shape4";
+    }
+    void backElements() {
+        QFETCH(QString, name);
+        const QByteArray nameUtf8 = name.toUtf8();
+        const auto& elements = form_->windowlessElements();
+        const auto back = std::find_if(elements.begin(), elements.end(), [&](const auto& e) {
+            return e->id() == Id{nameUtf8.constData()};
+        });
+        QVERIFY(back != elements.end());
+        for (auto e = elements.begin(); e != back; ++e) {
+            QVERIFY2(!(*e)->pixelBounds().intersects((*back)->pixelBounds()),
+                     qPrintable((*e)->id().toString()));
+        }
     }
 
     // At rest the curtain covers every element of the graph area: nothing of it shows.

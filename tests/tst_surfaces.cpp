@@ -2,7 +2,9 @@
 // erasing it by drawing it again in the background colour, clearing, keeping what was drawn
 // across a repaint, and when a surface raises its repaint notification.
 
+#include <QExposeEvent>
 #include <QSignalSpy>
+#include <QWindow>
 #include <QtTest>
 #include <memory>
 
@@ -278,6 +280,37 @@ class TestSurfaces : public shown::FreshWindowTest {
             form().hide();
             QVERIFY(shown::show(form()));
         }
+        shown::screen(form());
+        QCOMPARE(spy.count() > 0, raised);
+    }
+
+    // An expose of the window over a dial, as when a window that covered it goes away, raises
+    // the dial's notification, also when all it uncovers lies within a line just drawn on the
+    // dial and not yet shown. The exposed area is given in twips of the dial's inner area.
+    void exposeNotification_data() {
+        QTest::addColumn<QString>("surface");
+        QTest::addColumn<QRect>("exposed");
+        QTest::addColumn<bool>("raised");
+        for (const char* dial : {"picvolt", "picamp"}) {
+            QTest::addRow("%s, within a line just drawn", dial)
+                << dial << QRect(570, 1290, 60, 30) << true;
+            QTest::addRow("%s, the whole dial", dial)
+                << dial << QRect(-30, -30, 3000, 1700) << true;
+            QTest::addRow("%s, beside the dial", dial)
+                << dial << QRect(-1000, 1200, 600, 300) << false;
+        }
+    }
+    void exposeNotification() {
+        QFETCH(QString, surface);
+        QFETCH(QRect, exposed);
+        QFETCH(bool, raised);
+        scene::Surface& s = this->surface(surface);
+        QSignalSpy spy(&s, &scene::Surface::repaintRequested);
+        draw(s, {300, 1200}, {900, 1400}, kMagenta);
+        const QRect onWindow(shown::onWindow(s, exposed.topLeft(), form()),
+                             shown::onWindow(s, exposed.bottomRight(), form()));
+        QExposeEvent expose{QRegion(onWindow)};
+        QCoreApplication::sendEvent(form().windowHandle(), &expose);
         shown::screen(form());
         QCOMPARE(spy.count() > 0, raised);
     }

@@ -485,34 +485,104 @@ class TestWindow : public shown::FreshWindowTest {
     }
 
     // Each family of the layout, in each style the window uses it in, stands for an installed
-    // font of the same kind that has every letter of the window's texts.
+    // font of the same kind that has every letter of the window's texts; the dial zeros, digits
+    // alone, may stand in another.
     void fontSubstitutes_data() {
         QTest::addColumn<QString>("family");
         QTest::addColumn<bool>("bold");
         QTest::addColumn<bool>("italic");
         QTest::addColumn<bool>("fixedPitch");
-        QTest::newRow("Garamond") << "Garamond" << false << false << false;
-        QTest::newRow("Garamond bold") << "Garamond" << true << false << false;
-        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << false << false << false;
-        QTest::newRow("MS Sans Serif bold") << "MS Sans Serif" << true << false << false;
-        QTest::newRow("Courier bold italic") << "Courier" << true << true << true;
-        QTest::newRow("Courier New bold") << "Courier New" << true << false << true;
-        QTest::newRow("Courier New bold italic") << "Courier New" << true << true << true;
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Garamond") << "Garamond" << false << false << false << kAllTexts;
+        QTest::newRow("Garamond bold") << "Garamond" << true << false << false << kAllTexts;
+        QTest::newRow("Garamond bold, digits alone") << "Garamond" << true << false << false << "0";
+        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << false << false << false << kAllTexts;
+        QTest::newRow("MS Sans Serif bold")
+            << "MS Sans Serif" << true << false << false << kAllTexts;
+        QTest::newRow("Courier bold italic") << "Courier" << true << true << true << kAllTexts;
+        QTest::newRow("Courier New bold") << "Courier New" << true << false << true << kAllTexts;
+        QTest::newRow("Courier New bold italic")
+            << "Courier New" << true << true << true << kAllTexts;
     }
     void fontSubstitutes() {
         QFETCH(QString, family);
         QFETCH(bool, bold);
         QFETCH(bool, italic);
         QFETCH(bool, fixedPitch);
+        QFETCH(QString, text);
         const std::string name = family.toStdString();
-        const QFont font = scene::toQFont({name.c_str(), 12, bold, italic});
+        const QFont font = scene::toQFont({name.c_str(), 12, bold, italic}, text);
         const QFontInfo info(font);
-        QCOMPARE(info.family(), scene::substituteFamily(family));
+        QCOMPARE(info.family(), scene::substituteFamily(family, text));
         QCOMPARE(info.fixedPitch(), fixedPitch);
         QCOMPARE(info.bold(), bold);
         QCOMPARE(info.italic(), italic);
         QCOMPARE(QRawFont::fromFont(font).familyName(), info.family());
-        QCOMPARE(missingGlyph(font, kAllTexts), QString());
+        QCOMPARE(missingGlyph(font, text), QString());
+    }
+
+    // Every caption fits the width of its box in the fonts that stand in for the layout's: a
+    // label's text, drawn from the left edge of its box, leaves nothing beyond the box but an
+    // antialiased fringe (no pixel more than a quarter covered); a button's caption fits between
+    // the button's margins.
+    void captionsFit_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QByteArray>("family");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::addColumn<int>("width");  // twips
+        QTest::addColumn<bool>("button");
+        auto addRows = [](const auto& specs, bool button) {
+            for (const auto& c : specs) {
+                QTest::newRow(qPrintable(c.id.toString()))
+                    << QString::fromUtf8(c.caption) << QByteArray(c.font.family) << c.font.points
+                    << c.font.bold << c.font.italic << c.box.width() << button;
+            }
+        };
+        for (const scene::Layout* layout : {&scene::controlLayout(), &scene::staticScene()}) {
+            addRows(layout->labels, false);
+            addRows(layout->buttons, true);
+        }
+    }
+    void captionsFit() {
+        QFETCH(QString, caption);
+        QFETCH(QByteArray, family);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        QFETCH(int, width);
+        QFETCH(bool, button);
+        const QFont font = scene::toQFont({family.constData(), points, bold, italic}, caption);
+        if (button) {
+            const int margin = QApplication::style()->pixelMetric(QStyle::PM_ButtonMargin);
+            QVERIFY(QFontMetrics(font).horizontalAdvance(caption) + 2 * margin <= px(width));
+            return;
+        }
+        QImage alone(px(width) + 60, 80, QImage::Format_RGB32);
+        alone.fill(Qt::white);
+        {
+            QPainter p(&alone);
+            p.setFont(font);
+            p.setPen(Qt::black);
+            p.drawText(alone.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+        }
+        int right = -1;
+        for (int y = 0; y < alone.height(); ++y) {
+            for (int x = 0; x < alone.width(); ++x) {
+                right = qGray(alone.pixel(x, y)) < 255 - 64 ? std::max(right, x) : right;
+            }
+        }
+        QVERIFY(right >= 0);
+        // The three "max" share the width of the "min" labels, and their "x" ends half a pixel
+        // beyond it.
+        for (const char* max : {"Label16(3)", "Label16(4)", "Label16(5)"}) {
+            QEXPECT_FAIL(max, "\"max\" in Liberation Sans is half a pixel wider than its box",
+                         Continue);
+        }
+        QVERIFY2(right < px(width),
+                 qPrintable(
+                     QStringLiteral("ink to pixel %1 of a box %2 wide").arg(right).arg(px(width))));
     }
 
     // The terminal labels: black text on the light green of the generator panel.

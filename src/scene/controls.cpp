@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QSlider>
+#include <algorithm>
 
 #include "scene/fonts.h"
 #include "scene/pictures.h"
@@ -15,7 +16,19 @@ void placeIn(QWidget& child, const Surface& container, QPoint twips) {
     child.move(container.innerOrigin() + toPixels(twips));
 }
 
-// A picture shown by a picture box, at its inner top-left corner.
+// Whether a step of the paint order paints the element of that name (of the step's kind and on
+// its surface): a step with a name paints the elements of that name, one without paints those
+// that no step of the surface names.
+bool paints(const PaintStep& step, std::string_view name) {
+    if (!step.name.empty()) {
+        return step.name == name;
+    }
+    return std::none_of(paintOrder().begin(), paintOrder().end(), [&](const PaintStep& other) {
+        return other.surface == step.surface && other.name == name;
+    });
+}
+
+// A picture shown by a picture box, at its inner top-left corner: its only element.
 ImageSpec pictureOf(const PictureBoxSpec& s) {
     return {{"Picture"}, s.id, {0, 0}, *s.picture};
 }
@@ -74,22 +87,32 @@ Controls::Controls(Surface& form, std::initializer_list<const Layout*> layouts) 
             add(s.id, button);
         }
     }
-    auto addAll = [&](auto specs) {
-        for (const auto& s : specs) {
-            surface(s.parent).addWindowless(s);
+    // The windowless elements, step by step of the paint order: a surface paints them in the
+    // order they are added.
+    for (const PaintStep& step : paintOrder()) {
+        auto add = [&](auto specs) {
+            for (const auto& s : specs) {
+                if (s.parent == step.surface && paints(step, s.id.name)) {
+                    surface(s.parent).addWindowless(s);
+                }
+            }
+        };
+        for (const Layout* layout : layouts) {
+            switch (step.kind) {
+                case ElementKind::Shape:
+                    add(layout->shapes);
+                    break;
+                case ElementKind::Line:
+                    add(layout->lines);
+                    break;
+                case ElementKind::Label:
+                    add(layout->labels);
+                    break;
+                case ElementKind::Image:
+                    add(layout->images);
+                    break;
+            }
         }
-    };
-    for (const Layout* layout : layouts) {
-        addAll(layout->shapes);
-    }
-    for (const Layout* layout : layouts) {
-        addAll(layout->lines);
-    }
-    for (const Layout* layout : layouts) {
-        addAll(layout->labels);
-    }
-    for (const Layout* layout : layouts) {
-        addAll(layout->images);
     }
 }
 

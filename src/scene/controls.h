@@ -17,7 +17,7 @@ namespace scene {
 class Controls {
   public:
     // Creates every control of the given layouts on `form`: picture boxes, markers, sliders,
-    // buttons, then the windowless elements of each surface, kind by kind.
+    // buttons, then the windowless elements of each surface in its paint order.
     Controls(Surface& form, std::initializer_list<const Layout*> layouts);
 
     QWidget& widget(const Id& id) const;

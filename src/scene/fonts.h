@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringView>
 
 namespace scene {
 
@@ -13,11 +14,12 @@ struct FontSpec {
     bool italic = false;
 };
 
-// The installed family with Cyrillic glyphs that stands in for a family of the layout.
-QString substituteFamily(const QString& layoutFamily);
+// The installed family with Cyrillic glyphs that stands in for a family of the layout, for the
+// given text: a text of digits alone may take another family, with lining figures.
+QString substituteFamily(const QString& layoutFamily, QStringView text = {});
 
-// The font to draw with: the substitute family at the pixel size the points give at 96 dpi, so
-// texts fit their fixed boxes whatever the screen's own dpi setting.
-QFont toQFont(const FontSpec& font);
+// The font to draw a text with: the substitute family at the pixel size the points give at
+// 96 dpi, so texts fit their fixed boxes whatever the screen's own dpi setting.
+QFont toQFont(const FontSpec& font, QStringView text = {});
 
 }  // namespace scene

@@ -181,6 +181,33 @@ constexpr std::array kImages{
     ImageSpec{{"imgP"}, kForm, {8850, 8310}, Picture::PenP},
 };
 
+constexpr Id kSwitch{"picOn"};
+constexpr Id kVoltmeter{"picvolt"};
+constexpr Id kAmmeter{"picamp"};
+
+// The panel and the grid lie at the back. A terminal comes before its screw head; the clamps
+// under the terminals come after both, as they overlap the terminals' lower edges, and after the
+// panel's shadow, which they cover as real clamps would.
+constexpr std::array kPaintOrder{
+    PaintStep{kForm, ElementKind::Shape, "Shape1"},
+    PaintStep{kForm, ElementKind::Shape, "Shape4"},
+    PaintStep{kForm, ElementKind::Shape, "Shape2"},
+    PaintStep{kForm, ElementKind::Shape, "Shape3"},
+    PaintStep{kForm, ElementKind::Shape, "Shape6"},
+    PaintStep{kForm, ElementKind::Shape, "Shape7"},
+    PaintStep{kForm, ElementKind::Line, "Line49"},
+    PaintStep{kForm, ElementKind::Shape, "Shape5"},
+    PaintStep{kForm, ElementKind::Line},
+    PaintStep{kForm, ElementKind::Label},
+    PaintStep{kForm, ElementKind::Image},
+    PaintStep{kSwitch, ElementKind::Shape},
+    PaintStep{kSwitch, ElementKind::Line},
+    PaintStep{kVoltmeter, ElementKind::Line},
+    PaintStep{kVoltmeter, ElementKind::Label},
+    PaintStep{kAmmeter, ElementKind::Line},
+    PaintStep{kAmmeter, ElementKind::Label},
+};
+
 constexpr std::array<Id, 6> kTabOrder{
     Id{"Command1"}, Id{"sldW"}, Id{"sldU"}, Id{"picOn"}, Id{"sldL"}, Id{"Command4"},
 };
@@ -195,6 +222,10 @@ const Layout& controlLayout() {
 
 std::span<const Id> tabOrder() {
     return kTabOrder;
+}
+
+std::span<const PaintStep> paintOrder() {
+    return kPaintOrder;
 }
 
 }  // namespace scene

@@ -4,6 +4,7 @@
 #include <QSize>
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "scene/picture_box.h"
 #include "scene/tavik.h"
@@ -74,5 +75,21 @@ const Layout& staticScene();
 
 // The interactive controls in tab order; the first one holds the focus at start.
 std::span<const Id> tabOrder();
+
+// The kinds of windowless element.
+enum class ElementKind { Shape, Line, Label, Image };
+
+// One step of a surface's paint order: the windowless elements of one kind laid out on the
+// surface with the given name (all indexes of a control array, in table order), or, without a
+// name, those of the kind that no step names, in the order of their layout tables.
+struct PaintStep {
+    Id surface;
+    ElementKind kind;
+    std::string_view name = {};
+};
+
+// How every surface stacks its windowless elements: the order it paints them in, back to front.
+// Windowed controls lie above all of them, the later created in front.
+std::span<const PaintStep> paintOrder();
 
 }  // namespace scene

@@ -55,25 +55,15 @@ constexpr ShapeSpec clamp(int index, QRect box) {
     return {{"Shape5", index}, kForm, ShapeKind::RoundedRectangle, box, 1, kGrey};
 }
 
-// The panel and the grid lie at the back; a terminal comes before its screw head and both
-// before the clamp below them, which overlaps the terminal's lower edge.
 constexpr std::array kShapes{
-    ShapeSpec{{"Shape1"},
-              kForm,
-              ShapeKind::Rectangle,
-              {540, 1890, 7815, 2985},
-              2,
-              kPanelGreen,
-              {},
-              Layer::Back},
+    ShapeSpec{{"Shape1"}, kForm, ShapeKind::Rectangle, {540, 1890, 7815, 2985}, 2, kPanelGreen},
     ShapeSpec{{"Shape4"},
               kForm,
               ShapeKind::Rectangle,
               {8430, 1740, 6765, 8145},
               1,
               kWindowBackground,
-              kHatchBlue,
-              Layer::Back},
+              kHatchBlue},
     ShapeSpec{{"Shape2"}, kForm, ShapeKind::Circle, {5010, 4260, 495, 495}, 2, kGrey},
     ShapeSpec{{"Shape3"}, kForm, ShapeKind::Circle, {5580, 4260, 735, 495}, 2, kGrey},
     ShapeSpec{{"Shape6"}, kForm, ShapeKind::Circle, {5160, 4410, 195, 225}, 2, kBrown},

@@ -1,10 +1,24 @@
 #include "scene/surface.h"
 
+#include <QExposeEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
+#include <QWindow>
 
 namespace scene {
+
+namespace {
+
+// The part of the window an expose asks to have redrawn, in the window's coordinates. Qt 6 marks
+// the accessor deprecated, as some platforms only ever expose whole windows; it has no other.
+QRegion exposedRegion(const QExposeEvent& event) {
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    return event.region();
+    QT_WARNING_POP
+}
+
+}  // namespace
 
 Surface::Surface(QWidget* parent, ColourNumber backColour)
     : QWidget(parent), backColour_(backColour) {
@@ -19,12 +33,7 @@ void Surface::setBackColor(ColourNumber colour) {
 }
 
 Windowless& Surface::addWindowless(const WindowlessSpec& element) {
-    auto added = std::make_unique<Windowless>(*this, element);
-    // Keep the back layer first; within a layer, the order of adding.
-    const auto at = std::find_if(elements_.begin(), elements_.end(), [&](const auto& e) {
-        return static_cast<int>(e->layer()) > static_cast<int>(added->layer());
-    });
-    return **elements_.insert(at, std::move(added));
+    return *elements_.emplace_back(std::make_unique<Windowless>(*this, element));
 }
 
 Windowless& Surface::windowless(const Id& id) const {
@@ -49,7 +58,6 @@ QImage& Surface::drawingImage() {
     if (drawing_.isNull() || drawing_.devicePixelRatio() != dpr ||
         drawing_.deviceIndependentSize() != QSizeF(innerSize())) {
         // First line, or the screen or the border changed: keep what was drawn, in place.
-        finishLines();
         QImage image(innerSize() * dpr, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(dpr);
         image.fill(Qt::transparent);
@@ -63,59 +71,62 @@ QImage& Surface::drawingImage() {
 }
 
 void Surface::drawLine(float x1, float y1, float x2, float y2, ColourNumber colour) {
-    QImage& image = drawingImage();
-    const QRect bounds =
-        twipsLineBounds({x1, y1}, {x2, y2}, drawWidth_).intersected(QRect(QPoint(), innerSize()));
-    const QRect deviceBounds(bounds.topLeft() * image.devicePixelRatio(),
-                             bounds.size() * image.devicePixelRatio());
-    // A line drawn while the surface paints (by its repaint handler) changes what is being
-    // painted; only the pixels it really changed outside this paint need another one.
-    const QImage before = painting_ ? image.copy(deviceBounds) : QImage();
-    drawTwipsLine(linePainter(), {x1, y1}, {x2, y2}, drawWidth_, colour);
-    const QRect widgetBounds = bounds.translated(innerOrigin());
-    if (painting_) {
-        if (image.copy(deviceBounds) != before) {
-            drawnWhilePainting_ += widgetBounds;
-        }
-        return;
+    {
+        QPainter painter(&drawingImage());
+        drawTwipsLine(painter, {x1, y1}, {x2, y2}, drawWidth_, colour);
     }
-    ownDirty_ += widgetBounds;
-    update(widgetBounds);
-}
-
-// Lines are drawn through one painter kept open between paints: opening a painter costs more
-// than the short line drawn with it.
-QPainter& Surface::linePainter() {
-    if (!linePainter_) {
-        linePainter_ = std::make_unique<QPainter>(&drawing_);
-        linePainter_->setClipRect(QRect(QPoint(), innerSize()));
-    }
-    return *linePainter_;
-}
-
-void Surface::finishLines() {
-    linePainter_.reset();
+    showOwnLines(twipsLineBounds({x1, y1}, {x2, y2}, drawWidth_));
 }
 
 void Surface::clearDrawing() {
     if (!drawing_.isNull()) {
-        finishLines();
         drawing_.fill(Qt::transparent);
-        ownDirty_ += QRect(innerOrigin(), innerSize());
-        update(QRect(innerOrigin(), innerSize()));
+        showOwnLines(QRect(QPoint(), innerSize()));
     }
 }
 
+// A line drawn while the surface paints (by its repaint handler) is painted with it, and once
+// more by the paint this asks for; that one shows only its own lines.
+void Surface::showOwnLines(const QRect& innerPx) {
+    const QRect part = (innerPx & QRect(QPoint(), innerSize())).translated(innerOrigin());
+    ownLines_ += part;
+    update(part);
+}
+
+void Surface::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The window exists once the surface is shown; watching it again changes nothing.
+    if (QWindow* native = window()->windowHandle()) {
+        native->installEventFilter(this);
+    }
+}
+
+// The windowing system's request to redraw part of the window. Qt itself only puts back what the
+// window's backing store holds, and repaints nothing that is not already waiting to be painted;
+// the surface asks for its part of the exposed region to be painted, and marks the paint as one
+// the windowing system asked for.
+bool Surface::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && isVisible()) {
+        const QRegion part = exposedRegion(*static_cast<QExposeEvent*>(event))
+                                 .translated(-mapTo(window(), QPoint())) &
+                             rect();
+        if (!part.isEmpty()) {
+            exposed_ = true;
+            update(part);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void Surface::paintEvent(QPaintEvent* event) {
-    const bool onlyOwnLines = !ownDirty_.isEmpty() && (event->region() - ownDirty_).isEmpty();
-    ownDirty_ = QRegion();
-    painting_ = true;
-    if (!onlyOwnLines) {
+    const bool ownLinesOnly = !exposed_ && (event->region() - ownLines_).isEmpty();
+    // Cleared first: lines the handlers draw now are own lines for the next paint.
+    ownLines_ = QRegion();
+    exposed_ = false;
+    if (!ownLinesOnly) {
         emit repaintRequested();
     }
-    painting_ = false;
 
-    finishLines();
     QPainter p(this);
     const QColor background = toQColor(backColour_);
     const QRect inner(innerOrigin(), innerSize());
@@ -145,15 +156,6 @@ void Surface::paintEvent(QPaintEvent* event) {
     }
     p.setClipping(false);
     paintFrame(p);
-
-    if (!drawnWhilePainting_.isEmpty()) {
-        const QRegion rest = drawnWhilePainting_ - event->region();
-        drawnWhilePainting_ = QRegion();
-        if (!rest.isEmpty()) {
-            ownDirty_ += rest;
-            update(rest);
-        }
-    }
 }
 
 }  // namespace scene

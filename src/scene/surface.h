@@ -18,6 +18,10 @@ namespace scene {
 //
 // Drawn lines are kept in an image of their own until the surface is cleared, so a repaint never
 // loses them, and the memory they take does not grow however many are drawn.
+//
+// The repaint notification follows one rule: a paint raises `repaintRequested` unless all it
+// shows is the surface's own lines, drawn or cleared since its last paint, with no expose of the
+// window over the surface in between. The surface watches its window for exposes.
 class Surface : public QWidget {
     Q_OBJECT
 
@@ -27,6 +31,7 @@ class Surface : public QWidget {
     ColourNumber BackColor() const { return backColour_; }
     void setBackColor(ColourNumber colour);
 
+    // Elements are painted in the order they are added, the first at the back.
     Windowless& addWindowless(const WindowlessSpec& element);
     Windowless& windowless(const Id& id) const;
     const std::vector<std::unique_ptr<Windowless>>& windowlessElements() const { return elements_; }
@@ -50,27 +55,28 @@ class Surface : public QWidget {
 
   signals:
     // The windowing system asks the surface to redraw itself (not merely to show lines just
-    // drawn on it). Raised before the surface paints.
+    // drawn on it). Raised before the surface paints, so lines drawn by a handler show in that
+    // paint.
     void repaintRequested();
 
   protected:
     virtual int frameWidth() const { return 0; }
     virtual void paintFrame(QPainter&) const {}
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QImage& drawingImage();
-    QPainter& linePainter();
-    void finishLines();
+    // Asks for a paint of lines just drawn or cleared (pixels of the inner area).
+    void showOwnLines(const QRect& innerPx);
 
     ColourNumber backColour_;
     std::vector<std::unique_ptr<Windowless>> elements_;
     int drawWidth_ = 1;
     QImage drawing_;
-    std::unique_ptr<QPainter> linePainter_;
-    QRegion ownDirty_;  // updates asked for only to show freshly drawn lines
-    bool painting_ = false;
-    QRegion drawnWhilePainting_;
+    QRegion ownLines_;      // drawn or cleared since the last paint, in pixels of the surface
+    bool exposed_ = false;  // the window was exposed over the surface since the last paint
 };
 
 }  // namespace scene

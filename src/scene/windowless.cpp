@@ -132,7 +132,7 @@ Windowless::Windowless(Surface& owner, WindowlessSpec element)
     std::visit(Overloaded{
                    [this](const LabelSpec& s) {
                        caption_ = QString::fromUtf8(s.caption);
-                       font_ = toQFont(s.font);
+                       font_ = toQFont(s.font, caption_);
                        position_ = s.box.topLeft();
                    },
                    [this](const LineSpec& s) { position_ = s.from; },
@@ -150,16 +150,12 @@ const Id& Windowless::id() const {
     return std::visit([](const auto& s) -> const Id& { return s.id; }, laidOut_);
 }
 
-Layer Windowless::layer() const {
-    const auto* shape = std::get_if<ShapeSpec>(&laidOut_);
-    return shape ? shape->layer : Layer::Normal;
-}
-
 void Windowless::setCaption(const QString& caption) {
     if (caption == caption_) {
         return;
     }
     caption_ = caption;
+    font_ = toQFont(std::get<LabelSpec>(laidOut_).font, caption_);
     owner_.windowlessChanged(pixelBounds());
 }
 

@@ -36,10 +36,6 @@ class ControlError : public std::out_of_range, public ControlFailure {
     explicit ControlError(const Id& id);
 };
 
-// Within a container the windowless elements are painted back layer first, then in the order
-// they were added; windowed children always lie above all of them.
-enum class Layer { Back, Normal };
-
 struct LabelSpec {
     Id id;
     Id parent;
@@ -69,7 +65,6 @@ struct ShapeSpec {
     int border = 1;                          // pixels
     std::optional<ColourNumber> back = {};   // empty: transparent
     std::optional<ColourNumber> hatch = {};  // cross-hatch fill colour, if any
-    Layer layer = Layer::Normal;
 };
 
 enum class Picture { PenU, PenI, PenP, Icon, Emblem };
@@ -93,7 +88,6 @@ class Windowless {
 
     const WindowlessSpec& laidOut() const { return laidOut_; }
     const Id& id() const;
-    Layer layer() const;
 
     QString Caption() const { return caption_; }
     void setCaption(const QString& caption);
@@ -114,7 +108,7 @@ class Windowless {
     Surface& owner_;
     WindowlessSpec laidOut_;
     QString caption_;
-    QFont font_;  // a label's, resolved once
+    QFont font_;  // a label's, resolved for its caption
     QPoint position_;
     QImage image_;
     QRect bounds_;  // kept, as the surface asks for it at every paint
