@@ -32,7 +32,8 @@ constexpr std::array kSubstitutes{
 
 const Substitute* substituteFor(const QString& layoutFamily) {
     for (const auto& s : kSubstitutes) {
-        if (layoutFamily == QLatin1String(s.layoutFamily.data(), s.layoutFamily.size())) {
+        if (layoutFamily ==
+            QLatin1String(s.layoutFamily.data(), static_cast<qsizetype>(s.layoutFamily.size()))) {
             return &s;
         }
     }

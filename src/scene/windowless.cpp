@@ -18,6 +18,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Spelled out for the compilers that do not deduce an aggregate's arguments (clang before 17).
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 QPoint roundedPixels(QPointF twips) {
     return {toPixels(twips.x()), toPixels(twips.y())};
