@@ -11,6 +11,10 @@ graphs_button=(788 96)      # Command4 "Графики": 8460, 1290, 6735 × 315
 exit_button=(796 686)       # Command1 "Выход": 10770, 10110, 2355 × 375
 wire_probe=(33 500)         # on the left wire segment pictok(3): 420, 6000, 165 × 3255
 
+# Two clicks at one place closer in time than this (Qt's default 400 ms, with a margin) make a
+# double click.
+double_click_time=0.5
+
 # The bands of the three graphs, each holding one curve and its axes, as ImageMagick geometry
 # (WIDTHxHEIGHT+LEFT+TOP).
 voltage_band=400x134+590+129
