@@ -15,7 +15,7 @@ declare -A groups=(
              qt6-translations-l10n
              fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fontconfig"
     # A private X server and the tools the end-to-end tests drive and read it with.
-    [test]="xvfb xauth xdotool x11-utils imagemagick"
+    [test]="xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick xclip"
 )
 
 [ $# -gt 0 ] || set -- build

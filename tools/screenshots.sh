@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes the pictures of the window in docs/: at rest, with the graphs shown, and running.
+# Takes the pictures of the window in docs/: at rest, with the graphs shown, running, and paused
+# with the help window open.
 # Usage: tools/screenshots.sh path/to/velmora output-directory
 #
 # Runs the program on a virtual X server of its own (no window manager, so the window has no
@@ -15,7 +16,7 @@ e2e=$(dirname "$0")/../tests/e2e
 source "$e2e/lib.sh"
 # shellcheck source=tests/e2e/points.sh
 source "$e2e/points.sh"
-e2e_require Xvfb xdotool xwininfo import
+e2e_require Xvfb xdotool xwininfo import convert
 
 readonly aside=(1090 790) # a point of the screen off the window, so no control shows a hover look
 
@@ -37,6 +38,24 @@ e2e_click "$window" "${graphs_button[@]}"
 shoot 1 velmora-graphs.png
 e2e_click "$window" "${power_switch[@]}"
 shoot 3 velmora-running.png
+
+# Paused, with the help window open: the two windows side by side in one picture.
+paused() {
+    E2E_SEEN=$(xdotool getwindowname "$window")
+    [ "$E2E_SEEN" = "Velmora — пауза" ]
+}
+e2e_key "$window" p
+e2e_wait_for "the title of a paused demonstration" 10 paused
+# Without a window manager the help window opens over the main one: the paused window, which
+# does not change, is taken first.
+xdotool mousemove "${aside[@]}"
+e2e_shot "$window" "$E2E_TMP/paused.png"
+e2e_key "$window" F1
+help=$(e2e_find_window "Velmora — справка" 10)
+e2e_shot "$help" "$E2E_TMP/help.png"
+convert "$E2E_TMP/paused.png" "$E2E_TMP/help.png" -background '#808080' -gravity north +append \
+    "$outdir/velmora-classroom.png"
+echo "screenshots: $outdir/velmora-classroom.png"
 
 # "Выход" ends the program, also while the demonstration runs.
 e2e_click "$window" "${exit_button[@]}"

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="ru_RU">
 <context>
+    <name>Classroom</name>
+    <message>
+        <source>Пауза</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Медленнее</source>
+        <translation>Slower</translation>
+    </message>
+    <message>
+        <source>Быстрее</source>
+        <translation>Faster</translation>
+    </message>
+    <message>
+        <source>Обычная скорость</source>
+        <translation>Normal speed</translation>
+    </message>
+    <message>
+        <source>Сохранить картинку…</source>
+        <translation>Save picture…</translation>
+    </message>
+    <message>
+        <source>Копировать картинку</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Сохранить картинку окна</source>
+        <translation>Save the window's picture</translation>
+    </message>
+    <message>
+        <source>Картинки PNG (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>Картинка не сохранена</source>
+        <translation>Picture not saved</translation>
+    </message>
+    <message>
+        <source>Картинку окна не удалось сохранить в файл «%1»: %2. Прежний файл с этим именем, если он был, не изменился.</source>
+        <translation>The window's picture could not be saved to the file '%1': %2. An earlier file of that name, if there was one, is unchanged.</translation>
+    </message>
+    <message>
+        <source>Velmora — справка</source>
+        <translation>Velmora — help</translation>
+    </message>
+    <message>
+        <source>Velmora — пауза</source>
+        <translation>Velmora — paused</translation>
+    </message>
+    <message>
+        <source>Velmora — ×1/%1</source>
+        <translation>Velmora — ×1/%1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>velmora: %1. Список параметров: velmora --help</source>
@@ -50,6 +109,25 @@
     <message>
         <source>Показать название и версию программы.</source>
         <translation>Show the name and version of the program.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>&lt;h2&gt;Катушка (индуктивность) в цепи переменного тока&lt;/h2&gt;&lt;h3&gt;Что показывает демонстрация&lt;/h3&gt;&lt;p&gt;Генератор подаёт на катушку напряжение &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt;. Ток через катушку &lt;i&gt;i&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;/(ω&lt;i&gt;L&lt;/i&gt;)·sin ω&lt;i&gt;t&lt;/i&gt; отстаёт от напряжения на четверть периода: он наибольший, когда напряжение проходит через ноль. Мощность &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt; колеблется с удвоенной частотой, поровну выше и ниже нуля, и в среднем равна нулю: катушка то берёт энергию у генератора, то отдаёт её обратно.&lt;/p&gt;&lt;p&gt;Провода краснеют с силой тока, заряды бегают по цепи туда и обратно, знаки «+» и «-» на клеммах генератора меняются с полярностью, стрелки вольтметра и амперметра качаются, а справа рисуются графики напряжения (синий), тока (красный) и мощности (чёрный); каждые 15 секунд они начинаются заново.&lt;/p&gt;&lt;h3&gt;Органы управления&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Частота&lt;/b&gt;: частота генератора, девять ступеней.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Амплитуда(U&lt;sub&gt;m&lt;/sub&gt;)&lt;/b&gt;: амплитуда напряжения генератора, от 1 до 10.&lt;/li&gt;&lt;li&gt;Ползунок над катушкой: её индуктивность &lt;i&gt;L&lt;/i&gt;, от 1 до 10.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Вкл.\Выкл.&lt;/b&gt;: запускает и останавливает демонстрацию; после остановки все приборы снова в покое.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Графики&lt;/b&gt;: показывает и прячет графики.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Выход&lt;/b&gt;: закрывает программу.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Ползунки действуют сразу, и во время демонстрации тоже. Правый щелчок по окну открывает меню со всеми командами, перечисленными ниже.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;A coil (inductance) in an alternating-current circuit&lt;/h2&gt;&lt;h3&gt;What the demonstration shows&lt;/h3&gt;&lt;p&gt;The generator drives the coil with the voltage &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt;. The current through the coil, &lt;i&gt;i&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;/(ω&lt;i&gt;L&lt;/i&gt;)·sin ω&lt;i&gt;t&lt;/i&gt;, lags the voltage by a quarter period: it is largest when the voltage passes through zero. The power &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt; swings at twice the frequency, equally above and below zero, and averages to zero: the coil takes energy from the generator and gives it back again.&lt;/p&gt;&lt;p&gt;The wires turn red with the current, the charges run back and forth along the circuit, the “+” and “-” on the generator's terminals swap with the polarity, the voltmeter and ammeter needles swing, and on the right the graphs of the voltage (blue), the current (red) and the power (black) are traced; every 15 seconds they start again.&lt;/p&gt;&lt;h3&gt;Controls&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Frequency&lt;/b&gt;: the generator's frequency, in nine steps.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Amplitude(U&lt;sub&gt;m&lt;/sub&gt;)&lt;/b&gt;: the amplitude of the generator's voltage, 1 to 10.&lt;/li&gt;&lt;li&gt;The slider above the coil: its inductance &lt;i&gt;L&lt;/i&gt;, 1 to 10.&lt;/li&gt;&lt;li&gt;&lt;b&gt;On\Off&lt;/b&gt;: starts and stops the demonstration; after a stop every instrument is at rest again.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Graphs&lt;/b&gt;: shows and hides the graphs.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Exit&lt;/b&gt;: closes the program.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The sliders take effect at once, also while the demonstration runs. A right click on the window opens a menu with all the commands listed below.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Команды и клавиши&lt;/h3&gt;</source>
+        <translation>&lt;h3&gt;Commands and keys&lt;/h3&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Клавиши действуют, где бы ни был фокус, и в русской раскладке тоже (З, Х, Ъ, Ctrl+Ы, Ctrl+С). Пауза останавливает мгновение, а после продолжения демонстрация идёт с него же. При замедлении графики те же, только рисуются медленнее. Выбранная скорость остаётся до конца работы программы; выключатель снимает паузу. Пока открыт диалог сохранения картинки, демонстрация стоит.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The keys work wherever the focus is, and in the Russian keyboard layout too (З, Х, Ъ, Ctrl+Ы, Ctrl+С). A pause freezes the instant, and when it continues the demonstration goes on from that instant. Slowed down, the graphs are the same, only drawn more slowly. The chosen speed stays until the program ends; the switch ends a pause. While the dialog for saving the picture is open, the demonstration stands still.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Параметры командной строки&lt;/h3&gt;</source>
+        <translation>&lt;h3&gt;Command-line options&lt;/h3&gt;</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,13 @@
 #include "app/form1.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSlider>
 
+#include "app/classroom.h"
 #include "scene/pictures.h"
 #include "scene/units.h"
 
@@ -21,7 +24,9 @@ T& element(const std::array<T*, N>& family, std::string_view name, int index) {
 }  // namespace
 
 Form1::Form1(Platform platform)
-    : Surface(nullptr, scene::kButtonFace), platform_(std::move(platform)) {
+    : Surface(nullptr, scene::kButtonFace),
+      platform_(std::move(platform)),
+      demoClock_([this] { return platform_.clock(); }) {
     monotonic_.start();
     if (!platform_.clock) {
         platform_.clock = [this] { return static_cast<double>(monotonic_.nsecsElapsed()) / 1e9; };
@@ -29,7 +34,11 @@ Form1::Form1(Platform platform)
     if (!platform_.yield) {
         platform_.yield = [this] {
             processPendingInput();
-            waitForNextFrame();
+            if (demoClock_.paused()) {
+                waitForChange();
+            } else {
+                waitForNextFrame();
+            }
         };
     }
 
@@ -80,6 +89,8 @@ Form1::Form1(Platform platform)
             [this] { handle(&Form1::picamp_Paint); });
     connect(picvolt, &scene::Surface::repaintRequested, this,
             [this] { handle(&Form1::picvolt_Paint); });
+
+    classroom_ = std::make_unique<Classroom>(*this);
 
     Form_Load();
 }
@@ -137,6 +148,7 @@ void Form1::handle(void (Form1::*handler)()) {
             picOn->setAppearance(scene::Appearance::Flat);
             picOn->setBackColor(scene::kLightGrey);
             running = 0;
+            classroom_->switched();
             ResetDemo();
         }
     }
@@ -145,6 +157,20 @@ void Form1::handle(void (Form1::*handler)()) {
 void Form1::closeEvent(QCloseEvent* event) {
     endProgram();
     event->accept();
+}
+
+// A right click anywhere on the window, also on a control that has no menu of its own, and the
+// keyboard's menu key.
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+    classroom_->showMenu(event->globalPos());
+}
+
+// Keys that reach the window: no shortcut took them and the control with the focus did not use
+// them.
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (!classroom_->keyPressed(*event)) {
+        Surface::keyPressEvent(event);
+    }
 }
 
 void Form1::endProgram() {

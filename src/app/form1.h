@@ -7,11 +7,13 @@
 #include <memory>
 #include <utility>
 
+#include "app/demo_clock.h"
 #include "scene/controls.h"
 #include "scene/picture_box.h"
 #include "scene/surface.h"
 #include "scene/tavik.h"
 
+class Classroom;
 class QPushButton;
 class QSlider;
 
@@ -114,6 +116,11 @@ class Form1 : public scene::Surface {
     void processPendingInput();
     void waitForNextFrame();
 
+    // The time the run loop follows: it can be paused and slowed down.
+    DemoClock& demoClock() { return demoClock_; }
+    // Pause and speed, the window's picture and the help page, with their keys and menu.
+    Classroom& classroom() const { return *classroom_; }
+
     // True once the program is ending (exit button or close box): no loop runs on.
     bool isEnding() const { return ending_; }
 
@@ -123,11 +130,15 @@ class Form1 : public scene::Surface {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // One needle update on a dial: erase the last needle, draw the new one, store its angle.
     void swingNeedle(scene::Surface& dial, scene::ColourNumber background, double& storedAngle,
                      double degrees);
+    // The yield's wait while the run is paused: until something changes what it shows.
+    void waitForChange();
     void endProgram();
     // Runs a handler as the toolkit would: a failed control operation ends it there.
     void handle(void (Form1::*handler)());
@@ -146,9 +157,11 @@ class Form1 : public scene::Surface {
 
     Platform platform_;
     QElapsedTimer monotonic_;
+    DemoClock demoClock_;
     std::unique_ptr<scene::Controls> controls_;
     std::array<scene::PictureBox*, 16> pictok_{};
     std::array<Tavik::Mark*, 76> tok_{};
+    std::unique_ptr<Classroom> classroom_;
     bool ending_ = false;
     int activeRuns_ = 0;
     bool restartRequested_ = false;  // a start pressed inside a run's yield, after a stop

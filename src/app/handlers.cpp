@@ -1,3 +1,4 @@
+#include "app/classroom.h"
 #include "app/form1.h"
 
 // The switch's look is the only record of whether it is on. A press to start returns only when
@@ -18,6 +19,7 @@ void Form1::picOn_Click() {
         picOn->setBackColor(scene::kLightGrey);
         running = 0;
     }
+    classroom_->switched();
     restartRequested_ = running == 1 && activeRuns_ > 0;
     if (!restartRequested_) {
         RunDemo();

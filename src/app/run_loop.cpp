@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "app/classroom.h"
 #include "app/demo_math.h"
 #include "app/form1.h"
 #include "app/frame_pacing.h"
@@ -19,13 +20,13 @@ std::pair<double, double> Form1::Phases(double t) const {
 void Form1::RunDemo() {
     const ActiveRun active(activeRuns_);
     // Locals of one activation; each starts empty (0) at every entry.
-    double startTime = platform_.clock();
+    double startTime = demoClock_.now();
     double previousChargePosition = 0;
     double sweepT = 0;
 
     while (running == 1) {
-        // Seconds since this run started, single precision.
-        const float elapsed = static_cast<float>(platform_.clock() - startTime);
+        // Seconds of the demonstration's time since this run started, single precision.
+        const float elapsed = static_cast<float>(demoClock_.now() - startTime);
 
         platform_.yield();
         if (ending_) {
@@ -35,7 +36,7 @@ void Form1::RunDemo() {
             // The switch was pressed to stop and to start again inside this yield: the stop has
             // reset the displays, and this loop carries on as the new run, from its own start.
             restartRequested_ = false;
-            startTime = platform_.clock();
+            startTime = demoClock_.now();
             previousChargePosition = 0;
             sweepT = 0;
             continue;
@@ -76,7 +77,11 @@ void Form1::RunDemo() {
         picamp->drawLine(1400, 1600, 1400, 540, scene::kAmmeterRed);
         DrawAmmeter(demo::ammeterDegrees(ammeterAmplitude, currentPhase));
 
-        WrapSweepIfDue(sweepT);
+        // While the time stands still no sweep ends: a pause just past a sweep's end keeps the
+        // whole sweep on show, and the wrap comes with the first pass after it continues.
+        if (!demoClock_.paused()) {
+            WrapSweepIfDue(sweepT);
+        }
         sweepT = static_cast<double>(elapsed) - static_cast<double>(sweepSeconds * sweepCount);
         PlotGraphs(voltagePhase, amplitude, sweepT, currentPhase, ammeterRange);
     }
@@ -85,6 +90,26 @@ void Form1::RunDemo() {
 
 void Form1::processPendingInput() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+// A paused run shows the same instant on every pass; it waits for what could change that: a
+// slider, the switch, the pause itself, or a dial's repaint (which draws the rest needle that a
+// pass paints over). No pass runs for a frame that brings nothing new, so a pause costs less
+// than a run.
+void Form1::waitForChange() {
+    if (ending_) {
+        return;
+    }
+    QEventLoop wait;
+    for (const QSlider* slider : {sldW, sldU, sldL}) {
+        connect(slider, &QSlider::valueChanged, &wait, &QEventLoop::quit);
+    }
+    connect(picOn, &scene::PictureBox::clicked, &wait, &QEventLoop::quit);
+    for (const scene::Surface* dial : {picamp, picvolt}) {
+        connect(dial, &scene::Surface::repaintRequested, &wait, &QEventLoop::quit);
+    }
+    connect(classroom_.get(), &Classroom::timeChanged, &wait, &QEventLoop::quit);
+    wait.exec();
 }
 
 // Without this wait the loop would redraw far more often than any screen shows, at a whole

@@ -1,0 +1,236 @@
+#include "app/classroom.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTextBrowser>
+
+#include "app/demo_clock.h"
+#include "app/form1.h"
+#include "app/help_page.h"
+#include "app/window_picture.h"
+
+namespace {
+
+using Command = Classroom::Command;
+
+// The key of a Russian letter, as the toolkit reports it: the capital letter's code.
+constexpr Qt::Key russian(char16_t capital) {
+    return static_cast<Qt::Key>(capital);
+}
+
+// One command of the window: its menu text and its keys. The first key is the one the menu
+// shows. `russianKey` is what that key types while the Russian layout is active, where it is a
+// different letter: the same key does the same there.
+struct CommandSpec {
+    Command command;
+    const char* text;
+    std::array<QKeyCombination, 2> keys;
+    QKeyCombination russianKey;
+    void (Classroom::*run)();
+    bool startsGroup;  // a separator before it in the menu
+};
+
+}  // namespace
+
+// The commands in the order of the menu. Every key here is one that no slider and no button uses:
+// they take arrows, Page Up and Down, Home, End, Space, Enter and Tab.
+struct Classroom::Table {
+    static constexpr CommandSpec kCommands[] = {
+        {Command::Pause,
+         QT_TRANSLATE_NOOP("Classroom", "Пауза"),
+         {Qt::Key_P, Qt::Key_Pause},
+         russian(u'З'),
+         &Classroom::togglePause,
+         false},
+        {Command::Slower,
+         QT_TRANSLATE_NOOP("Classroom", "Медленнее"),
+         {Qt::Key_BracketLeft, {}},
+         russian(u'Х'),
+         &Classroom::slowDown,
+         false},
+        {Command::Faster,
+         QT_TRANSLATE_NOOP("Classroom", "Быстрее"),
+         {Qt::Key_BracketRight, {}},
+         russian(u'Ъ'),
+         &Classroom::speedUp,
+         false},
+        {Command::NormalSpeed,
+         QT_TRANSLATE_NOOP("Classroom", "Обычная скорость"),
+         {Qt::Key_Backspace, {}},
+         {},
+         &Classroom::normalSpeed,
+         false},
+        {Command::SavePicture,
+         QT_TRANSLATE_NOOP("Classroom", "Сохранить картинку…"),
+         {Qt::CTRL | Qt::Key_S, {}},
+         Qt::CTRL | russian(u'Ы'),
+         &Classroom::savePicture,
+         true},
+        {Command::CopyPicture,
+         QT_TRANSLATE_NOOP("Classroom", "Копировать картинку"),
+         {Qt::CTRL | Qt::Key_C, {}},
+         Qt::CTRL | russian(u'С'),
+         &Classroom::copyPicture,
+         false},
+        {Command::Help,
+         QT_TRANSLATE_NOOP("Classroom", "Справка"),
+         {Qt::Key_F1, {}},
+         {},
+         &Classroom::showHelp,
+         true},
+    };
+};
+
+Classroom::Classroom(Form1& form) : form_(form) {
+    menu_ = new QMenu(&form_);
+    for (const CommandSpec& spec : Table::kCommands) {
+        auto* action = new QAction(tr(spec.text), &form_);
+        QList<QKeySequence> shortcuts;
+        for (const QKeyCombination key : spec.keys) {
+            if (key != QKeyCombination()) {
+                shortcuts << QKeySequence(key);
+            }
+        }
+        action->setShortcuts(shortcuts);
+        // Only the Latin keys are shortcuts. Where the toolkit matches a shortcut's key in
+        // every layout (under X11 when a Latin layout is loaded beside the Russian one), a
+        // second shortcut for the Russian letter would make the key ambiguous, and it would do
+        // nothing at all; the Russian letter is therefore taken from the key presses that no
+        // shortcut took (keyPressed).
+        form_.addAction(action);
+        if (spec.startsGroup) {
+            menu_->addSeparator();
+        }
+        menu_->addAction(action);
+        connect(action, &QAction::triggered, this, spec.run);
+        actions_[static_cast<std::size_t>(spec.command)] = action;
+    }
+    QAction& pauseAction = action(Command::Pause);
+    pauseAction.setCheckable(true);
+    pauseAction.setEnabled(false);
+}
+
+Classroom::~Classroom() = default;
+
+QAction& Classroom::action(Command command) const {
+    return *actions_[static_cast<std::size_t>(command)];
+}
+
+bool Classroom::keyPressed(const QKeyEvent& event) {
+    const QKeyCombination pressed(event.modifiers() & ~Qt::KeypadModifier,
+                                  static_cast<Qt::Key>(event.key()));
+    for (const CommandSpec& spec : Table::kCommands) {
+        if (spec.russianKey != QKeyCombination() && spec.russianKey == pressed) {
+            QAction& a = action(spec.command);
+            if (!a.isEnabled()) {
+                return false;
+            }
+            a.trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
+void Classroom::switched() {
+    QAction& pauseAction = action(Command::Pause);
+    pauseAction.setEnabled(form_.running == 1);
+    if (pauseAction.isChecked()) {
+        pauseAction.setChecked(false);
+        togglePause();
+    }
+}
+
+void Classroom::togglePause() {
+    form_.demoClock().setPaused(action(Command::Pause).isChecked());
+    showTime();
+}
+
+void Classroom::slowDown() {
+    setSlowdown(slower(form_.demoClock().slowdown()));
+}
+
+void Classroom::speedUp() {
+    setSlowdown(faster(form_.demoClock().slowdown()));
+}
+
+void Classroom::normalSpeed() {
+    setSlowdown(kNormalSpeed);
+}
+
+void Classroom::setSlowdown(int slowdown) {
+    form_.demoClock().setSlowdown(slowdown);
+    showTime();
+}
+
+void Classroom::showTime() {
+    const DemoClock& clock = form_.demoClock();
+    form_.setWindowTitle(demoTimeTitle(clock.paused(), clock.slowdown()));
+    emit timeChanged();
+}
+
+void Classroom::showMenu(const QPoint& globalPos) {
+    const DemoClock::Hold hold(form_.demoClock());
+    menu_->exec(globalPos);
+}
+
+void Classroom::savePicture() {
+    // The picture is taken at the moment of the command, before the dialog covers anything.
+    const QImage picture = windowPicture(form_);
+    const DemoClock::Hold hold(form_.demoClock());
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QDir::homePath();
+    }
+    QFileDialog dialog(&form_, tr("Сохранить картинку окна"), folder, tr("Картинки PNG (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(pictureFileName(QDateTime::currentDateTime()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    const QString failure = writePng(picture, path);
+    if (!failure.isEmpty()) {
+        QMessageBox::warning(&form_, tr("Картинка не сохранена"),
+                             tr("Картинку окна не удалось сохранить в файл «%1»: %2. Прежний "
+                                "файл с этим именем, если он был, не изменился.")
+                                 .arg(QDir::toNativeSeparators(path), failure));
+    }
+}
+
+void Classroom::copyPicture() {
+    QGuiApplication::clipboard()->setImage(windowPicture(form_));
+}
+
+void Classroom::showHelp() {
+    if (!help_) {
+        help_ = new QTextBrowser(&form_);
+        help_->setWindowFlag(Qt::Window);
+        help_->setWindowTitle(tr("Velmora — справка"));
+        QList<QAction*> commands(actions_.begin(), actions_.end());
+        help_->setHtml(helpPage(commands));
+        help_->resize(640, 620);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+QString demoTimeTitle(bool paused, int slowdown) {
+    if (paused) {
+        return Classroom::tr("Velmora — пауза");
+    }
+    if (slowdown == kNormalSpeed) {
+        return QStringLiteral("Velmora");
+    }
+    return Classroom::tr("Velmora — ×1/%1").arg(slowdown);
+}

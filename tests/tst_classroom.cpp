@@ -1,0 +1,469 @@
+// What the window offers a teacher: the demonstration paused and slowed down on the run loop's
+// test clock, the keys and the context menu, the window's picture saved and copied, and help.
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+#include <cmath>
+
+#include "app/application.h"
+#include "app/classroom.h"
+#include "app/form1.h"
+#include "app/translations.h"
+#include "app/window_picture.h"
+#include "demo_driver.h"
+#include "scene/colour.h"
+#include "shown_form.h"
+
+namespace {
+
+using Command = Classroom::Command;
+using driver::Demo;
+
+QAction& action(const Demo& d, Command command) {
+    return d.form->classroom().action(command);
+}
+
+// The newest graph point and the pass that plotted it.
+struct Point {
+    double x, u, i;
+    int p;
+    int sweeps;
+    bool operator==(const Point&) const = default;
+};
+
+Point newest(const Form1& f) {
+    return {f.curX, f.curU, f.curI, f.curP, f.sweepCount};
+}
+
+QImage rgb(const QImage& image) {
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// Acts on the first visible window of type T once an event loop gets to it: a dialog's or a
+// menu's own loop, which does not return until it is closed. It looks for as long as the
+// returned timer lives.
+template <class T>
+std::unique_ptr<QTimer> whenShown(std::function<void(T&)> act) {
+    auto poll = std::make_unique<QTimer>();
+    QObject::connect(poll.get(), &QTimer::timeout, [timer = poll.get(), act] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* shown = qobject_cast<T*>(w); shown && shown->isVisible()) {
+                timer->stop();
+                act(*shown);
+                return;
+            }
+        }
+    });
+    poll->start(10);
+    return poll;
+}
+
+}  // namespace
+
+class ClassroomTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { setUpApplication(); }
+
+    // Paused in the yield of the pass at elapsed 1.0: the passes after it show that instant,
+    // pixel for pixel, however long the pause; continued in the yield at wall time 2.25, the
+    // next pass is one step on from the paused instant.
+    void pausedRunHoldsStill() {
+        Demo d;
+        d.form->picShirma->hide();
+        QVERIFY(shown::show(*d.form));
+        QImage paused;
+        Point held{};
+        DRIVE(d.run(14, [&](Demo& demo) {
+            const Form1& f = *demo.form;
+            if (demo.pass == 5) {
+                action(demo, Command::Pause).trigger();
+                QCOMPARE(f.windowTitle(), QStringLiteral("Velmora — пауза"));
+            } else if (demo.pass == 6) {
+                paused = demo.screen();
+                held = newest(f);
+                QCOMPARE(held.x, 8850.0 + 1.0 * 400);
+            } else if (demo.pass > 6 && demo.pass <= 10) {
+                QCOMPARE(newest(f), held);
+                QCOMPARE(demo.screen(), paused);
+            }
+            if (demo.pass == 10) {
+                action(demo, Command::Pause).trigger();
+                QCOMPARE(f.windowTitle(), QStringLiteral("Velmora"));
+            } else if (demo.pass == 12) {
+                QCOMPARE(f.curX, std::floor(8850 + 1.25 * 400));
+                QCOMPARE(f.prevX, f.curX);
+            }
+        }));
+    }
+
+    // A slowed run plots the same points at the same demonstration times, so the same curves
+    // with the same period in pixels and the same 15-second sweep; only the wall clock between
+    // them is longer. Each row steps the wall clock by the slowdown times a quarter second.
+    void slowMotionDrawsTheSameCurves_data() {
+        QTest::addColumn<int>("slowerPresses");
+        QTest::addColumn<double>("wallStep");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("1/2") << 1 << 0.5 << QStringLiteral("Velmora — ×1/2");
+        QTest::newRow("1/4") << 2 << 1.0 << QStringLiteral("Velmora — ×1/4");
+        QTest::newRow("1/16") << 4 << 4.0 << QStringLiteral("Velmora — ×1/16");
+        QTest::newRow("1/16, pressed once more") << 5 << 4.0 << QStringLiteral("Velmora — ×1/16");
+    }
+    void slowMotionDrawsTheSameCurves() {
+        QFETCH(int, slowerPresses);
+        QFETCH(double, wallStep);
+        QFETCH(QString, title);
+        QList<Point> normal;
+        QList<Point> slowed;
+        Demo reference;
+        DRIVE(reference.run(70, [&](Demo& demo) { normal << newest(*demo.form); }));
+        Demo d;
+        for (int i = 0; i < slowerPresses; ++i) {
+            action(d, Command::Slower).trigger();
+        }
+        QCOMPARE(d.form->windowTitle(), title);
+        d.step = wallStep;
+        DRIVE(d.run(70, [&](Demo& demo) { slowed << newest(*demo.form); }));
+        QCOMPARE(slowed, normal);
+        // The sweep wrapped on the pass after the one at 15.25 s of the demonstration.
+        QCOMPARE(slowed[62].sweeps, 0);
+        QCOMPARE(slowed[63].sweeps, 1);
+        QCOMPARE(d.now, 70 * wallStep);  // seventy passes, each a wall step on
+        action(d, Command::NormalSpeed).trigger();
+        QCOMPARE(d.form->windowTitle(), QStringLiteral("Velmora"));
+    }
+
+    // Paused just after the pass that ran past the sweep's end, the full sweep stays on show;
+    // the wrap comes with the first pass after the run continues.
+    void aPauseAtTheEndOfASweepKeepsIt() {
+        Demo d;
+        DRIVE(d.run(70, [](Demo& demo) {
+            const Form1& f = *demo.form;
+            if (demo.pass == 63) {  // pass 62 plotted at 15.25
+                QCOMPARE(f.curX, 14950.0);
+                action(demo, Command::Pause).trigger();
+            } else if (demo.pass > 63 && demo.pass <= 66) {
+                QCOMPARE(f.sweepCount, 0);
+                QCOMPARE(f.curX, 15050.0);  // pass 63 read 15.5 before the pause
+            }
+            if (demo.pass == 66) {
+                action(demo, Command::Pause).trigger();
+            } else if (demo.pass == 68) {
+                QCOMPARE(f.sweepCount, 1);
+                QCOMPARE(f.curX, 8850.0 + 0.75 * 400);
+            }
+        }));
+    }
+
+    // Pause is there only while a run is on; stopping ends it, and the next run starts unpaused
+    // at the speed chosen for the session.
+    void theSwitchEndsAPause() {
+        Demo d;
+        QVERIFY(!action(d, Command::Pause).isEnabled());
+        action(d, Command::Slower).trigger();
+        DRIVE(d.run(4, [](Demo& demo) {
+            QVERIFY(action(demo, Command::Pause).isEnabled());
+            if (demo.pass == 2) {
+                action(demo, Command::Pause).trigger();
+            }
+        }));
+        QVERIFY(!d.form->demoClock().paused());
+        QVERIFY(!action(d, Command::Pause).isChecked());
+        QVERIFY(!action(d, Command::Pause).isEnabled());
+        QCOMPARE(d.form->windowTitle(), QStringLiteral("Velmora — ×1/2"));
+        DRIVE(d.run(4, [](Demo& demo) {
+            if (demo.pass == 3) {  // at half speed, a quarter-second step is 50 twips
+                QCOMPARE(demo.form->curX, 8850.0 + 50);
+            }
+        }));
+    }
+
+    // Every command's keys, as typed in the Latin and in the Russian layout, do that command
+    // exactly once, whichever control has the focus. (The toolkit's shortcut matching is shown
+    // the Russian letters as they are: no Latin key is added on this platform.)
+    void keys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("command");
+        const auto row = [](const char* name, int key, Qt::KeyboardModifiers modifiers,
+                            Command command) {
+            QTest::newRow(name) << key << static_cast<int>(modifiers) << static_cast<int>(command);
+        };
+        row("P", Qt::Key_P, {}, Command::Pause);
+        row("З", u'З', {}, Command::Pause);
+        row("Pause", Qt::Key_Pause, {}, Command::Pause);
+        row("[", Qt::Key_BracketLeft, {}, Command::Slower);
+        row("Х", u'Х', {}, Command::Slower);
+        row("]", Qt::Key_BracketRight, {}, Command::Faster);
+        row("Ъ", u'Ъ', {}, Command::Faster);
+        row("Backspace", Qt::Key_Backspace, {}, Command::NormalSpeed);
+        row("Ctrl+S", Qt::Key_S, Qt::ControlModifier, Command::SavePicture);
+        row("Ctrl+Ы", u'Ы', Qt::ControlModifier, Command::SavePicture);
+        row("Ctrl+C", Qt::Key_C, Qt::ControlModifier, Command::CopyPicture);
+        row("Ctrl+С", u'С', Qt::ControlModifier, Command::CopyPicture);
+        row("F1", Qt::Key_F1, {}, Command::Help);
+    }
+    void keys() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, command);
+        Form1 form;
+        QVERIFY(shown::show(form));
+        const Classroom& classroom = form.classroom();
+        classroom.action(Command::Pause).setEnabled(true);
+        QList<std::shared_ptr<QSignalSpy>> done;
+        for (int c = 0; c <= static_cast<int>(Command::Help); ++c) {
+            QAction& a = classroom.action(static_cast<Command>(c));
+            QObject::disconnect(&a, &QAction::triggered, &classroom, nullptr);  // counted only
+            done << std::make_shared<QSignalSpy>(&a, &QAction::triggered);
+        }
+        int expected = 0;
+        const QList<QWidget*> focusWidgets{form.sldW, form.picOn, form.Command1};
+        for (QWidget* focus : focusWidgets) {
+            focus->setFocus();
+            // What a keyboard types with the key: the small letter, and nothing for the others.
+            const QChar letter(key);
+            QTest::sendKeyEvent(QTest::Click, form.windowHandle(), static_cast<Qt::Key>(key),
+                                letter.isLetter() ? QString(letter.toLower()) : QString(),
+                                static_cast<Qt::KeyboardModifiers>(modifiers));
+            ++expected;
+            for (int c = 0; c < done.size(); ++c) {
+                QVERIFY2(done[c]->count() == (c == command ? expected : 0),
+                         qPrintable(QStringLiteral("command %1 done %2 times with the focus on %3")
+                                        .arg(c)
+                                        .arg(done[c]->count())
+                                        .arg(focus->objectName())));
+            }
+        }
+        QCOMPARE(form.sldW->value(), 5);
+        QCOMPARE(form.sldU->value(), 5);
+    }
+
+    // The keys the sliders and buttons use are nobody's shortcut.
+    void controlKeysStayTheControls() {
+        Form1 form;
+        const Qt::Key controlKeys[] = {
+            Qt::Key_Left,     Qt::Key_Right, Qt::Key_Up,      Qt::Key_Down,  Qt::Key_PageUp,
+            Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End,     Qt::Key_Space, Qt::Key_Return,
+            Qt::Key_Enter,    Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Select};
+        for (QAction* a : form.actions()) {
+            for (const QKeySequence& shortcut : a->shortcuts()) {
+                for (const Qt::Key key : controlKeys) {
+                    QVERIFY2(shortcut[0].key() != key, qPrintable(shortcut.toString()));
+                }
+            }
+        }
+    }
+
+    void title_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("paused");
+        QTest::addColumn<int>("slowdown");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("normal") << "ru" << false << 1 << "Velmora";
+        QTest::newRow("paused") << "ru" << true << 1 << "Velmora — пауза";
+        QTest::newRow("paused slowed") << "ru" << true << 4 << "Velmora — пауза";
+        QTest::newRow("1/4") << "ru" << false << 4 << "Velmora — ×1/4";
+        QTest::newRow("1/16") << "ru" << false << 16 << "Velmora — ×1/16";
+        QTest::newRow("en normal") << "en" << false << 1 << "Velmora";
+        QTest::newRow("en paused") << "en" << true << 2 << "Velmora — paused";
+        QTest::newRow("en 1/8") << "en" << false << 8 << "Velmora — ×1/8";
+    }
+    void title() {
+        QFETCH(QString, language);
+        QFETCH(bool, paused);
+        QFETCH(int, slowdown);
+        QFETCH(QString, title);
+        Translations translations(language);
+        translations.install();
+        QCOMPARE(demoTimeTitle(paused, slowdown), title);
+    }
+
+    // The picture and the clipboard's image are the window as it shows, with the curves and the
+    // needles drawn during the run, also while the last pass's lines wait to be painted; taking
+    // them changes nothing on the window. In particular no rest needle appears on the voltmeter,
+    // whose needle the last pass put at -30 degrees.
+    void pictureIsWhatTheWindowShows() {
+        Demo d;
+        d.form->picShirma->hide();
+        QVERIFY(shown::show(*d.form));
+        QGuiApplication::clipboard()->clear();
+        DRIVE(d.run(30, [](Demo& demo) {
+            if (demo.pass != 26) {  // pass 25 was at 6 s: cos(4.71 × 6) is -1
+                return;
+            }
+            Form1& f = *demo.form;
+            const QImage picture = rgb(windowPicture(f));
+            const QImage shown = demo.screen();
+            QCOMPARE(picture, shown);
+            const QPoint restNeedle = shown::onWindow(*f.picvolt, QPoint(1400, 1000), f);
+            QCOMPARE(shown.pixel(restNeedle), scene::toQColor(scene::kVoltmeterBlue).rgb());
+            action(demo, Command::CopyPicture).trigger();
+            QCOMPARE(rgb(QGuiApplication::clipboard()->image()), shown);
+            QCOMPARE(demo.screen(), shown);
+        }));
+    }
+
+    void pictureFileName() {
+        QCOMPARE(::pictureFileName(QDateTime(QDate(2026, 12, 8), QTime(10, 15, 0))),
+                 QStringLiteral("velmora-2026-12-08-101500.png"));
+    }
+
+    // Saving goes through a temporary file: a failure leaves no file behind and an older file
+    // of the same name as it was.
+    void writePng_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("picture");
+        QTest::addColumn<bool>("oldFile");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("new file") << "a.png" << true << false << true;
+        QTest::newRow("over an old file") << "a.png" << true << true << true;
+        QTest::newRow("into a missing folder") << "missing/a.png" << true << false << false;
+        QTest::newRow("failing over an old file") << "a.png" << false << true << false;
+    }
+    void writePng() {
+        QFETCH(QString, name);
+        QFETCH(bool, picture);
+        QFETCH(bool, oldFile);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        const QByteArray old = "an older file";
+        if (oldFile) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(old);
+        }
+        QImage image;
+        if (picture) {
+            image = QImage(40, 30, QImage::Format_RGB32);
+            image.fill(Qt::blue);
+        }
+        const QString failure = ::writePng(image, path);
+        QCOMPARE(failure.isEmpty(), saved);
+        if (saved) {
+            QCOMPARE(QImage(path), image);
+        } else if (oldFile) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), old);
+        }
+        const QStringList expected =
+            saved || oldFile ? QStringList{QStringLiteral("a.png")} : QStringList{};
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), expected);
+    }
+
+    // During a run, the save dialog holds the demonstration: ten seconds in the dialog, and the
+    // next pass is still one step on. The file is the picture of the moment of the command; a
+    // failure says so in a message box.
+    void saveDuringARun_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("saved") << "picture.png" << true;
+        QTest::newRow("folder missing") << "missing/picture.png" << false;
+    }
+    void saveDuringARun() {
+        QFETCH(QString, name);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        Demo d;
+        QVERIFY(shown::show(*d.form));
+        QImage shown;
+        QString message;
+        DRIVE(d.run(12, [&](Demo& demo) {
+            if (demo.pass == 9) {
+                shown = demo.screen();
+                const auto dialogShown = whenShown<QFileDialog>([&](QFileDialog& dialog) {
+                    QVERIFY(demo.form->demoClock().standing());
+                    QVERIFY(dialog.selectedFiles().value(0).endsWith(QStringLiteral(".png")));
+                    demo.now += 10;
+                    dialog.setDirectory(dir.path());
+                    dialog.selectFile(name);
+                    QMetaObject::invokeMethod(&dialog, "accept");
+                });
+                const auto messageShown = whenShown<QMessageBox>([&](QMessageBox& box) {
+                    message = box.text();
+                    box.accept();
+                });
+                action(demo, Command::SavePicture).trigger();
+            } else if (demo.pass == 11) {
+                // Pass 9 read 2.0 before the command; pass 10 is one step on.
+                QCOMPARE(demo.form->curX, 8850.0 + 2.25 * 400);
+            }
+        }));
+        if (saved) {
+            QCOMPARE(rgb(QImage(path)), shown);
+            QVERIFY(message.isEmpty());
+        } else {
+            QVERIFY(!QFile::exists(path));
+            QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+        }
+    }
+
+    // A right click anywhere, also on a control, opens the menu of every command with its key,
+    // and the demonstration's time stands still while it is open.
+    void contextMenu() {
+        Form1 form;
+        QVERIFY(shown::show(form));
+        QStringList items;
+        bool standing = false;
+        const auto menuShown = whenShown<QMenu>([&](QMenu& menu) {
+            standing = form.demoClock().standing();
+            for (const QAction* a : menu.actions()) {
+                if (!a->isSeparator()) {
+                    items << a->text() + QLatin1Char('\t') + a->shortcut().toString();
+                }
+            }
+            menu.close();
+        });
+        QTest::mouseClick(form.windowHandle(), Qt::RightButton, {},
+                          form.sldL->mapTo(&form, QPoint(20, 10)));
+        QVERIFY(standing);
+        QCOMPARE(items, (QStringList{"Пауза\tP", "Медленнее\t[", "Быстрее\t]",
+                                     "Обычная скорость\tBackspace", "Сохранить картинку…\tCtrl+S",
+                                     "Копировать картинку\tCtrl+C", "Справка\tF1"}));
+        QVERIFY(!form.demoClock().standing());
+    }
+
+    // F1 opens the help in a window of its own that does not hold the run; pressed again it
+    // brings the same window back.
+    void help() {
+        Demo d;
+        QVERIFY(shown::show(*d.form));
+        QPointer<QTextBrowser> help;
+        DRIVE(d.run(6, [&](Demo& demo) {
+            if (demo.pass == 2) {
+                QTest::keyClick(demo.form->windowHandle(), Qt::Key_F1);
+                help = demo.form->classroom().helpWindow();
+                QVERIFY(help && help->isVisible() && help->isWindow());
+                QVERIFY(!help->isModal());
+                QCOMPARE(help->windowTitle(), QStringLiteral("Velmora — справка"));
+                const QString text = help->toPlainText();
+                for (const char* part : {"cos ωt", "sin ωt", "Ctrl+S", "Backspace", "--scale"}) {
+                    QVERIFY2(text.contains(QString::fromUtf8(part)), part);
+                }
+                help->close();
+            } else if (demo.pass == 4) {
+                action(demo, Command::Help).trigger();
+                QCOMPARE(demo.form->classroom().helpWindow(), help.data());
+                QVERIFY(help->isVisible());
+            }
+        }));
+        QCOMPARE(d.pass, 6);
+    }
+};
+
+QTEST_MAIN(ClassroomTest)
+#include "tst_classroom.moc"
