@@ -89,7 +89,7 @@ struct Classroom::Table {
     };
 };
 
-Classroom::Classroom(Form1& form) : form_(form) {
+Classroom::Classroom(Form1& form) : form_(form), chooseFile_(chooseFileInDialog) {
     menu_ = new QMenu(&form_);
     for (const CommandSpec& spec : Table::kCommands) {
         auto* action = new QAction(tr(spec.text), &form_);
@@ -190,14 +190,10 @@ void Classroom::savePicture() {
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QDir::homePath();
     }
-    QFileDialog dialog(&form_, tr("Сохранить картинку окна"), folder, tr("Картинки PNG (*.png)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(pictureFileName(QDateTime::currentDateTime()));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const QString path = chooseFile_(form_, folder, pictureFileName(QDateTime::currentDateTime()));
+    if (path.isEmpty()) {
         return;
     }
-    const QString path = dialog.selectedFiles().constFirst();
     const QString failure = writePng(picture, path);
     if (!failure.isEmpty()) {
         QMessageBox::warning(&form_, tr("Картинка не сохранена"),
@@ -223,6 +219,18 @@ void Classroom::showHelp() {
     help_->show();
     help_->raise();
     help_->activateWindow();
+}
+
+QString chooseFileInDialog(QWidget& parent, const QString& folder, const QString& name) {
+    QFileDialog dialog(&parent, Classroom::tr("Сохранить картинку окна"), folder,
+                       Classroom::tr("Картинки PNG (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 QString demoTimeTitle(bool paused, int slowdown) {

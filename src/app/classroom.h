@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTextBrowser>
 #include <array>
+#include <functional>
 
 class Form1;
 class QAction;
@@ -42,6 +43,13 @@ class Classroom : public QObject {
     // The help window, once it has been opened.
     QTextBrowser* helpWindow() const { return help_; }
 
+    // Where the picture is to be saved: asks the user, starting in `folder` with `name` offered;
+    // empty when the user cancels. The standard save dialog unless set otherwise (by tests,
+    // which cannot rely on the dialog's own file-system thread).
+    using FileChooser =
+        std::function<QString(QWidget& parent, const QString& folder, const QString& name)>;
+    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
   signals:
     // Paused, continued or changed speed.
     void timeChanged();
@@ -63,7 +71,11 @@ class Classroom : public QObject {
     std::array<QAction*, 7> actions_{};
     QMenu* menu_ = nullptr;
     QPointer<QTextBrowser> help_;
+    FileChooser chooseFile_;
 };
+
+// The standard save dialog for a PNG picture, starting in `folder` with `name` offered.
+QString chooseFileInDialog(QWidget& parent, const QString& folder, const QString& name);
 
 // The window title: "Velmora" at normal speed, else with the pause or the speed (×1/4), in the
 // interface language.
