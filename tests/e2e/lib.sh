@@ -94,9 +94,11 @@ e2e_display_reported() {
 }
 
 # Xvfb chooses a free display number itself and reports it on a descriptor once it accepts
-# connections, so concurrent tests never race for the same number.
+# connections, so concurrent tests never race for the same number. Without -noreset it would
+# reset whenever its last client leaves (a setxkbmap before the program starts, a program that
+# ended before the next one starts) and refuse connections while it does.
 e2e_start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp \
+    Xvfb -displayfd 3 -noreset -screen 0 1280x900x24 -nolisten tcp \
         3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     e2e_wait_for "Xvfb reporting its display" 10 e2e_display_reported
