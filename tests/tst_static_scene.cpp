@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMap>
+#include <QPainter>
 #include <QScreen>
 #include <QSet>
 #include <QSlider>
@@ -624,6 +625,48 @@ class TestStaticScene : public QObject {
         const QRect shown = QRect(QPoint(), image.size()).intersected(QRect(QPoint(), w.size()));
         QVERIFY(shown.width() >= 31 && shown.height() >= 31);
         QCOMPARE(screen().copy(QRect(w.geometry().topLeft(), shown.size())), image.copy(shown));
+    }
+
+    // On a screen of a higher device pixel ratio (the window shown larger) every picture is
+    // drawn again at the screen's resolution, and painted so: the icon's and the emblem's curves
+    // are finer than their bitmaps enlarged, while the pens, squares of whole pixels, look just
+    // like theirs enlarged.
+    void picturesAtRatio_data() {
+        QTest::addColumn<scene::Picture>("picture");
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<bool>("pixelArt");
+        QTest::newRow("imgU") << scene::Picture::PenU << 2.0 << true;
+        QTest::newRow("imgI") << scene::Picture::PenI << 2.0 << true;
+        QTest::newRow("imgP") << scene::Picture::PenP << 2.0 << true;
+        QTest::newRow("Picture1") << scene::Picture::Emblem << 2.0 << false;
+        QTest::newRow("Picture2") << scene::Picture::Icon << 2.0 << false;
+        QTest::newRow("Picture2 at 1.5") << scene::Picture::Icon << 1.5 << false;
+    }
+    void picturesAtRatio() {
+        QFETCH(scene::Picture, picture);
+        QFETCH(double, ratio);
+        QFETCH(bool, pixelArt);
+        const QImage atOne = scene::picture(picture);
+        const QImage image = scene::picture(picture, ratio).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(image.devicePixelRatio(), ratio);
+        QCOMPARE(image.size(), atOne.size() * ratio);
+
+        scene::Surface surface(nullptr, scene::kWhite);
+        const scene::Windowless& element =
+            surface.addWindowless(scene::ImageSpec{{"Picture"}, scene::kForm, {0, 0}, picture});
+        QCOMPARE(element.pixelBounds(), QRect(QPoint(), atOne.size()));
+        QImage painted(image.size(), QImage::Format_RGB32);
+        painted.setDevicePixelRatio(ratio);
+        painted.fill(Qt::gray);
+        QPainter painter(&painted);
+        element.paint(painter);
+        painter.end();
+        QCOMPARE(painted, image);
+
+        const QImage enlarged =
+            atOne.convertToFormat(QImage::Format_RGB32)
+                .scaled(image.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        QCOMPARE(image.copy() == enlarged.copy(), pixelArt);
     }
 
     // Every label, line, shape and image of a layout table is painted once, by the surface it

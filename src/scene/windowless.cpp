@@ -140,10 +140,7 @@ Windowless::Windowless(Surface& owner, WindowlessSpec element)
                    },
                    [this](const LineSpec& s) { position_ = s.from; },
                    [this](const ShapeSpec& s) { position_ = s.box.topLeft(); },
-                   [this](const ImageSpec& s) {
-                       position_ = s.pos;
-                       image_ = picture(s.picture);
-                   },
+                   [this](const ImageSpec& s) { position_ = s.pos; },
                },
                laidOut_);
     bounds_ = boundsNow();
@@ -181,14 +178,15 @@ void Windowless::moveTo(QPoint twips) {
 }
 
 QRect Windowless::boundsNow() const {
-    return std::visit(
-        Overloaded{
-            [](const LabelSpec& s) { return toPixels(s.box); },
-            [](const LineSpec& s) { return twipsLineBounds(s.from, s.to, s.width); },
-            [](const ShapeSpec& s) { return toPixels(s.box); },
-            [this](const ImageSpec&) { return QRect(toPixels(position_), image_.size()); },
-        },
-        laidOut_);
+    return std::visit(Overloaded{
+                          [](const LabelSpec& s) { return toPixels(s.box); },
+                          [](const LineSpec& s) { return twipsLineBounds(s.from, s.to, s.width); },
+                          [](const ShapeSpec& s) { return toPixels(s.box); },
+                          [this](const ImageSpec& s) {
+                              return QRect(toPixels(position_), pictureSize(s.picture));
+                          },
+                      },
+                      laidOut_);
 }
 
 void Windowless::paint(QPainter& painter) const {
@@ -197,7 +195,13 @@ void Windowless::paint(QPainter& painter) const {
             [&](const LabelSpec& s) { paintLabel(painter, s, caption_, font_); },
             [&](const LineSpec& s) { drawTwipsLine(painter, s.from, s.to, s.width, s.colour); },
             [&](const ShapeSpec& s) { paintShape(painter, s); },
-            [&](const ImageSpec&) { painter.drawImage(toPixels(position_), image_); },
+            [&](const ImageSpec& s) {
+                const qreal ratio = painter.device()->devicePixelRatio();
+                if (image_.isNull() || image_.devicePixelRatio() != ratio) {
+                    image_ = picture(s.picture, ratio);
+                }
+                painter.drawImage(pixelBounds(), image_);
+            },
         },
         laidOut_);
 }

@@ -110,7 +110,9 @@ class Windowless {
     QString caption_;
     QFont font_;  // a label's, resolved for its caption
     QPoint position_;
-    QImage image_;
+    // An image's picture, drawn when first painted and again when painted at another device
+    // pixel ratio (the window moved to another screen).
+    mutable QImage image_;
     QRect bounds_;  // kept, as the surface asks for it at every paint
 };
 
