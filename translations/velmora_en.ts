@@ -53,6 +53,93 @@
     </message>
 </context>
 <context>
+    <name>Velmora</name>
+    <message>
+        <source>Выключатель</source>
+        <translation>Power switch</translation>
+    </message>
+    <message>
+        <source>Запускает и останавливает демонстрацию</source>
+        <translation>Starts and stops the demonstration</translation>
+    </message>
+    <message>
+        <source>Вольтметр</source>
+        <translation>Voltmeter</translation>
+    </message>
+    <message>
+        <source>Напряжение генератора: стрелка качается от нуля влево и вправо</source>
+        <translation>The generator's voltage: the needle swings left and right of zero</translation>
+    </message>
+    <message>
+        <source>Амперметр</source>
+        <translation>Ammeter</translation>
+    </message>
+    <message>
+        <source>Ток в катушке: стрелка качается от нуля влево и вправо, на четверть периода позже напряжения</source>
+        <translation>The current through the coil: the needle swings left and right of zero, a quarter period after the voltage</translation>
+    </message>
+    <message>
+        <source>Изменить частоту</source>
+        <translation>Change the frequency</translation>
+    </message>
+    <message>
+        <source>Частота генератора</source>
+        <translation>Generator frequency</translation>
+    </message>
+    <message>
+        <source>Изменить амплитуду колебаний</source>
+        <translation>Change the amplitude of the oscillations</translation>
+    </message>
+    <message>
+        <source>Амплитуда напряжения генератора</source>
+        <translation>Generator voltage amplitude</translation>
+    </message>
+    <message>
+        <source>Изменить индуктивность катушки</source>
+        <translation>Change the inductance of the coil</translation>
+    </message>
+    <message>
+        <source>Индуктивность катушки</source>
+        <translation>Coil inductance</translation>
+    </message>
+    <message>
+        <source>Графики</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Показывает и прячет графики напряжения, тока и мощности</source>
+        <translation>Shows and hides the graphs of voltage, current and power</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Закрывает программу</source>
+        <translation>Closes the program</translation>
+    </message>
+    <message>
+        <source>Катушка (индуктивность ) в цепи переменного тока</source>
+        <translation>A coil (inductance) in an alternating-current circuit</translation>
+    </message>
+    <message>
+        <source>Генератор</source>
+        <translation>Generator</translation>
+    </message>
+    <message>
+        <source>Частота</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Амплитуда(U</source>
+        <translation>Max. value (U</translation>
+    </message>
+    <message>
+        <source>Вкл.\Выкл.</source>
+        <translation>On\Off</translation>
+    </message>
+</context>
+<context>
     <name>WindowSystemGuard</name>
     <message>
         <source>нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы)</source>

@@ -1,5 +1,6 @@
 #include "scene/windowless.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -122,6 +123,10 @@ void paintShape(QPainter& p, const ShapeSpec& s) {
 
 }  // namespace
 
+QString translated(const char* text) {
+    return text ? QCoreApplication::translate("Velmora", text) : QString();
+}
+
 QString Id::toString() const {
     const QString n = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     return index < 0 ? n : QStringLiteral("%1(%2)").arg(n).arg(index);
@@ -134,7 +139,7 @@ Windowless::Windowless(Surface& owner, WindowlessSpec element)
     : owner_(owner), laidOut_(std::move(element)) {
     std::visit(Overloaded{
                    [this](const LabelSpec& s) {
-                       caption_ = QString::fromUtf8(s.caption);
+                       caption_ = translated(s.caption);
                        font_ = toQFont(s.font, caption_);
                        position_ = s.box.topLeft();
                    },
