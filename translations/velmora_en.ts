@@ -53,6 +53,33 @@
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Катушка в цепи переменного тока</source>
+        <translation>Coil in an AC circuit</translation>
+    </message>
+    <message>
+        <source>Катушка (индуктивность) в цепи переменного тока: демонстрация для урока физики</source>
+        <translation>A coil (inductance) in an alternating-current circuit: a demonstration for the physics lesson</translation>
+    </message>
+    <message>
+        <source>катушка;индуктивность;переменный ток;</source>
+        <translation>coil;inductance;alternating current;</translation>
+    </message>
+    <message>
+        <source>Velmora показывает классу на проекторе, как катушка ведёт себя в цепи переменного тока. Генератор подаёт на катушку напряжение u = U·cos ωt; ток через катушку, i = U/(ωL)·sin ωt, отстаёт от напряжения на четверть периода, а мощность u·i колеблется около нуля с удвоенной частотой генератора: катушка берёт энергию у генератора и всю отдаёт обратно.</source>
+        <translation>Velmora shows a class on the projector how a coil behaves in an alternating-current circuit. A generator drives the coil with the voltage u = U·cos ωt; the current through the coil, i = U/(ωL)·sin ωt, lags the voltage by a quarter period, and the power u·i swings around zero at twice the generator's frequency: the coil takes energy from the generator and gives all of it back.</translation>
+    </message>
+    <message>
+        <source>Пока идёт демонстрация, провода раскаляются от белого до красного вместе с током, заряды бегут по цепи туда и обратно, стрелки вольтметра и амперметра качаются, а напряжение, ток и мощность чертятся графиками во времени.</source>
+        <translation>While the demonstration runs, the wires glow from white to red with the current, the charges flow back and forth along the circuit, the needles of the voltmeter and the ammeter swing, and the voltage, current and power are traced as time graphs.</translation>
+    </message>
+    <message>
+        <source>Ползунки задают частоту и амплитуду генератора и индуктивность катушки, также во время демонстрации. Окно по-русски, а с параметром --lang en по-английски.</source>
+        <translation>Sliders set the generator's frequency and amplitude and the coil's inductance, also while the demonstration runs. The window is in Russian, or in English with the option --lang en.</translation>
+    </message>
+</context>
+<context>
     <name>Velmora</name>
     <message>
         <source>Выключатель</source>
