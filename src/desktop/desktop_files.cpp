@@ -19,7 +19,8 @@ namespace desktop {
 
 namespace {
 
-// One line of the menu entry: the search words are a list, each ended by a semicolon.
+// The menu entry's texts; the comment is also the metainfo's summary. The search words are a
+// list, each ended by a semicolon, in the translation too.
 const char* const kGenericName = QT_TRANSLATE_NOOP("Desktop", "Катушка в цепи переменного тока");
 const char* const kComment =
     QT_TRANSLATE_NOOP("Desktop",
@@ -73,8 +74,6 @@ bool write(const QString& path, const QByteArray& contents) {
     }
     return true;
 }
-
-}  // namespace
 
 QString desktopEntry(const Translations& translations) {
     QString entry;
@@ -164,6 +163,8 @@ QByteArray scalableIcon() {
     painter.end();
     return svg.data();
 }
+
+}  // namespace
 
 bool writeDesktopFiles(const QString& shareDir, QDate release) {
     const Translations translations(QStringLiteral("en"));
