@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMap>
+#include <QPainter>
 #include <QScreen>
 #include <QSet>
 #include <QSlider>
@@ -12,6 +13,7 @@
 
 #include "app/application.h"
 #include "app/form1.h"
+#include "app/translations.h"
 #include "scene/layout.h"
 #include "scene/pictures.h"
 #include "shown_form.h"
@@ -97,14 +99,15 @@ class TestStaticScene : public QObject {
 
   private:
     // What is on the screen now, without asking any widget to repaint.
-    QImage screen() {
+    static QImage screenOf(const Form1& window) {
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
-        return form_->screen()
-            ->grabWindow(form_->winId())
+        return window.screen()
+            ->grabWindow(window.winId())
             .toImage()
             .convertToFormat(QImage::Format_RGB32);
     }
+    QImage screen() { return screenOf(*form_); }
 
     // A point of a container's inner area, in twips, as a pixel of the window.
     QPoint onWindow(const Id& container, QPoint twips) const {
@@ -113,11 +116,14 @@ class TestStaticScene : public QObject {
 
     // An element's box on the window, less whatever windowed control covers it.
     QRegion visibleOnWindow(const scene::Windowless& element, const Id& container) const {
-        const scene::Surface& s = form_->controls().surface(container);
+        return visibleOn(*form_, element, container);
+    }
+    static QRegion visibleOn(const Form1& window, const scene::Windowless& element,
+                             const Id& container) {
+        const scene::Surface& s = window.controls().surface(container);
         const QRect bounds = element.pixelBounds();
-        QRegion region(
-            QRect(s.mapTo(form_.get(), s.innerOrigin() + bounds.topLeft()), bounds.size()));
-        for (QWidget* child : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QRegion region(QRect(s.mapTo(&window, s.innerOrigin() + bounds.topLeft()), bounds.size()));
+        for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (child->isVisible() && child != &s) {
                 region -= child->geometry();
             }
@@ -139,12 +145,15 @@ class TestStaticScene : public QObject {
         }
     };
     Ink inkOf(scene::Windowless& label, const Id& container) {
+        return inkOn(*form_, label, container);
+    }
+    static Ink inkOn(const Form1& window, scene::Windowless& label, const Id& container) {
         const QString caption = label.Caption();
-        Ink ink{screen(), {}};
+        Ink ink{screenOf(window), {}};
         label.setCaption(QString());
-        const QImage without = screen();
+        const QImage without = screenOf(window);
         label.setCaption(caption);
-        for (const QRect& r : visibleOnWindow(label, container)) {
+        for (const QRect& r : visibleOn(window, label, container)) {
             for (int y = r.top(); y <= r.bottom(); ++y) {
                 for (int x = r.left(); x <= r.right(); ++x) {
                     if (ink.shown.pixel(x, y) != without.pixel(x, y)) {
@@ -511,9 +520,23 @@ class TestStaticScene : public QObject {
 
     // The smaller index "m" of "Амплитуда(U" follows the "U" as letters of one word do: at most
     // two pixels lie between the ink of the one and the ink of the other, and they do not touch.
+    // So too in English, in a window of its own.
+    void amplitudeIndex_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("ru") << "ru";
+        QTest::newRow("en") << "en";
+    }
     void amplitudeIndex() {
-        const QRect title = inkOf(form_->controls().windowless({"Label4"}), scene::kForm).bounds();
-        const QRect index = inkOf(form_->controls().windowless({"Label5"}), scene::kForm).bounds();
+        QFETCH(QString, language);
+        Translations translations(language);
+        translations.install();
+        Form1 window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect title =
+            inkOn(window, window.controls().windowless({"Label4"}), scene::kForm).bounds();
+        const QRect index =
+            inkOn(window, window.controls().windowless({"Label5"}), scene::kForm).bounds();
         const int gap = index.left() - title.right() - 1;
         QVERIFY2(gap >= 1 && gap <= 2, qPrintable(QStringLiteral("gap of %1 pixels").arg(gap)));
     }
@@ -624,6 +647,48 @@ class TestStaticScene : public QObject {
         const QRect shown = QRect(QPoint(), image.size()).intersected(QRect(QPoint(), w.size()));
         QVERIFY(shown.width() >= 31 && shown.height() >= 31);
         QCOMPARE(screen().copy(QRect(w.geometry().topLeft(), shown.size())), image.copy(shown));
+    }
+
+    // On a screen of a higher device pixel ratio (the window shown larger) every picture is
+    // drawn again at the screen's resolution, and painted so: the icon's and the emblem's curves
+    // are finer than their bitmaps enlarged, while the pens, squares of whole pixels, look just
+    // like theirs enlarged.
+    void picturesAtRatio_data() {
+        QTest::addColumn<scene::Picture>("picture");
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<bool>("pixelArt");
+        QTest::newRow("imgU") << scene::Picture::PenU << 2.0 << true;
+        QTest::newRow("imgI") << scene::Picture::PenI << 2.0 << true;
+        QTest::newRow("imgP") << scene::Picture::PenP << 2.0 << true;
+        QTest::newRow("Picture1") << scene::Picture::Emblem << 2.0 << false;
+        QTest::newRow("Picture2") << scene::Picture::Icon << 2.0 << false;
+        QTest::newRow("Picture2 at 1.5") << scene::Picture::Icon << 1.5 << false;
+    }
+    void picturesAtRatio() {
+        QFETCH(scene::Picture, picture);
+        QFETCH(double, ratio);
+        QFETCH(bool, pixelArt);
+        const QImage atOne = scene::picture(picture);
+        const QImage image = scene::picture(picture, ratio).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(image.devicePixelRatio(), ratio);
+        QCOMPARE(image.size(), atOne.size() * ratio);
+
+        scene::Surface surface(nullptr, scene::kWhite);
+        const scene::Windowless& element =
+            surface.addWindowless(scene::ImageSpec{{"Picture"}, scene::kForm, {0, 0}, picture});
+        QCOMPARE(element.pixelBounds(), QRect(QPoint(), atOne.size()));
+        QImage painted(image.size(), QImage::Format_RGB32);
+        painted.setDevicePixelRatio(ratio);
+        painted.fill(Qt::gray);
+        QPainter painter(&painted);
+        element.paint(painter);
+        painter.end();
+        QCOMPARE(painted, image);
+
+        const QImage enlarged =
+            atOne.convertToFormat(QImage::Format_RGB32)
+                .scaled(image.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        QCOMPARE(image.copy() == enlarged.copy(), pixelArt);
     }
 
     // Every label, line, shape and image of a layout table is painted once, by the surface it

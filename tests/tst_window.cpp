@@ -1,6 +1,7 @@
 // The window and the controls the demonstration uses, as they stand right after start-up:
 // geometry, colours, borders, captions, fonts, tooltips, sliders, focus and start-up state.
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 
 #include "app/application.h"
 #include "app/form1.h"
+#include "app/translations.h"
 #include "scene/colour.h"
 #include "scene/fonts.h"
 #include "scene/layout.h"
@@ -521,10 +523,10 @@ class TestWindow : public shown::FreshWindowTest {
         QCOMPARE(missingGlyph(font, text), QString());
     }
 
-    // Every caption fits the width of its box in the fonts that stand in for the layout's: a
-    // label's text, drawn from the left edge of its box, leaves nothing beyond the box but an
-    // antialiased fringe (no pixel more than a quarter covered); a button's caption fits between
-    // the button's margins.
+    // Every caption fits the width of its box in the fonts that stand in for the layout's, in
+    // Russian and in English: a label's text, drawn from the left edge of its box, leaves nothing
+    // beyond the box but an antialiased fringe (no pixel more than a quarter covered); a button's
+    // caption fits between the button's margins.
     void captionsFit_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QByteArray>("family");
@@ -533,16 +535,19 @@ class TestWindow : public shown::FreshWindowTest {
         QTest::addColumn<bool>("italic");
         QTest::addColumn<int>("width");  // twips
         QTest::addColumn<bool>("button");
-        auto addRows = [](const auto& specs, bool button) {
-            for (const auto& c : specs) {
-                QTest::newRow(qPrintable(c.id.toString()))
-                    << QString::fromUtf8(c.caption) << QByteArray(c.font.family) << c.font.points
-                    << c.font.bold << c.font.italic << c.box.width() << button;
+        for (const char* language : {"ru", "en"}) {
+            const Translations translations(QString::fromLatin1(language));
+            auto addRows = [&](const auto& specs, bool button) {
+                for (const auto& c : specs) {
+                    QTest::addRow("%s %s", qPrintable(c.id.toString()), language)
+                        << translations.translate("Velmora", c.caption) << QByteArray(c.font.family)
+                        << c.font.points << c.font.bold << c.font.italic << c.box.width() << button;
+                }
+            };
+            for (const scene::Layout* layout : {&scene::controlLayout(), &scene::staticScene()}) {
+                addRows(layout->labels, false);
+                addRows(layout->buttons, true);
             }
-        };
-        for (const scene::Layout* layout : {&scene::controlLayout(), &scene::staticScene()}) {
-            addRows(layout->labels, false);
-            addRows(layout->buttons, true);
         }
     }
     void captionsFit() {
@@ -576,13 +581,52 @@ class TestWindow : public shown::FreshWindowTest {
         QVERIFY(right >= 0);
         // The three "max" share the width of the "min" labels, and their "x" ends half a pixel
         // beyond it.
-        for (const char* max : {"Label16(3)", "Label16(4)", "Label16(5)"}) {
+        for (const char* max : {"Label16(3) ru", "Label16(4) ru", "Label16(5) ru", "Label16(3) en",
+                                "Label16(4) en", "Label16(5) en"}) {
             QEXPECT_FAIL(max, "\"max\" in Liberation Sans is half a pixel wider than its box",
                          Continue);
         }
         QVERIFY2(right < px(width),
                  qPrintable(
                      QStringLiteral("ink to pixel %1 of a box %2 wide").arg(right).arg(px(width))));
+    }
+
+    // In English (--lang en) no Russian is left in the window: not in its captions, its
+    // tooltips, nor in what a screen reader reads of its controls.
+    void englishWindow() {
+        closeWindow();
+        Translations english(QStringLiteral("en"));
+        english.install();
+        const Form1 window;
+        QStringList russian;
+        auto check = [&](const QString& where, const QString& text) {
+            if (std::any_of(text.begin(), text.end(),
+                            [](QChar c) { return c.script() == QChar::Script_Cyrillic; })) {
+                russian << QStringLiteral("%1: %2").arg(where, text);
+            }
+        };
+        check(QStringLiteral("title"), window.windowTitle());
+        QList<const scene::Surface*> surfaces{&window};
+        for (QWidget* w : window.findChildren<QWidget*>()) {
+            const QString name = w->objectName();
+            check(name + QStringLiteral(" tooltip"), w->toolTip());
+            if (auto* button = qobject_cast<QPushButton*>(w)) {
+                check(name + QStringLiteral(" caption"), button->text());
+            }
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            QVERIFY(a);
+            check(name + QStringLiteral(" name"), a->text(QAccessible::Name));
+            check(name + QStringLiteral(" description"), a->text(QAccessible::Description));
+            if (auto* surface = qobject_cast<scene::Surface*>(w)) {
+                surfaces << surface;
+            }
+        }
+        for (const scene::Surface* surface : surfaces) {
+            for (const auto& e : surface->windowlessElements()) {
+                check(e->id().toString(), e->Caption());
+            }
+        }
+        QVERIFY2(russian.isEmpty(), qPrintable(russian.join(QStringLiteral("; "))));
     }
 
     // The terminal labels: black text on the light green of the generator panel.

@@ -112,6 +112,33 @@
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Катушка в цепи переменного тока</source>
+        <translation>Coil in an AC circuit</translation>
+    </message>
+    <message>
+        <source>Катушка (индуктивность) в цепи переменного тока: демонстрация для урока физики</source>
+        <translation>A coil (inductance) in an alternating-current circuit: a demonstration for the physics lesson</translation>
+    </message>
+    <message>
+        <source>катушка;индуктивность;переменный ток;</source>
+        <translation>coil;inductance;alternating current;</translation>
+    </message>
+    <message>
+        <source>Velmora показывает классу на проекторе, как катушка ведёт себя в цепи переменного тока. Генератор подаёт на катушку напряжение u = U·cos ωt; ток через катушку, i = U/(ωL)·sin ωt, отстаёт от напряжения на четверть периода, а мощность u·i колеблется около нуля с удвоенной частотой генератора: катушка берёт энергию у генератора и всю отдаёт обратно.</source>
+        <translation>Velmora shows a class on the projector how a coil behaves in an alternating-current circuit. A generator drives the coil with the voltage u = U·cos ωt; the current through the coil, i = U/(ωL)·sin ωt, lags the voltage by a quarter period, and the power u·i swings around zero at twice the generator's frequency: the coil takes energy from the generator and gives all of it back.</translation>
+    </message>
+    <message>
+        <source>Пока идёт демонстрация, провода раскаляются от белого до красного вместе с током, заряды бегут по цепи туда и обратно, стрелки вольтметра и амперметра качаются, а напряжение, ток и мощность чертятся графиками во времени.</source>
+        <translation>While the demonstration runs, the wires glow from white to red with the current, the charges flow back and forth along the circuit, the needles of the voltmeter and the ammeter swing, and the voltage, current and power are traced as time graphs.</translation>
+    </message>
+    <message>
+        <source>Ползунки задают частоту и амплитуду генератора и индуктивность катушки, также во время демонстрации. Окно по-русски, а с параметром --lang en по-английски.</source>
+        <translation>Sliders set the generator's frequency and amplitude and the coil's inductance, also while the demonstration runs. The window is in Russian, or in English with the option --lang en.</translation>
+    </message>
+</context>
+<context>
     <name>HelpPage</name>
     <message>
         <source>&lt;h2&gt;Катушка (индуктивность) в цепи переменного тока&lt;/h2&gt;&lt;h3&gt;Что показывает демонстрация&lt;/h3&gt;&lt;p&gt;Генератор подаёт на катушку напряжение &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt;. Ток через катушку &lt;i&gt;i&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;/(ω&lt;i&gt;L&lt;/i&gt;)·sin ω&lt;i&gt;t&lt;/i&gt; отстаёт от напряжения на четверть периода: он наибольший, когда напряжение проходит через ноль. Мощность &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt; колеблется с удвоенной частотой, поровну выше и ниже нуля, и в среднем равна нулю: катушка то берёт энергию у генератора, то отдаёт её обратно.&lt;/p&gt;&lt;p&gt;Провода краснеют с силой тока, заряды бегают по цепи туда и обратно, знаки «+» и «-» на клеммах генератора меняются с полярностью, стрелки вольтметра и амперметра качаются, а справа рисуются графики напряжения (синий), тока (красный) и мощности (чёрный); каждые 15 секунд они начинаются заново.&lt;/p&gt;&lt;h3&gt;Органы управления&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Частота&lt;/b&gt;: частота генератора, девять ступеней.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Амплитуда(U&lt;sub&gt;m&lt;/sub&gt;)&lt;/b&gt;: амплитуда напряжения генератора, от 1 до 10.&lt;/li&gt;&lt;li&gt;Ползунок над катушкой: её индуктивность &lt;i&gt;L&lt;/i&gt;, от 1 до 10.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Вкл.\Выкл.&lt;/b&gt;: запускает и останавливает демонстрацию; после остановки все приборы снова в покое.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Графики&lt;/b&gt;: показывает и прячет графики.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Выход&lt;/b&gt;: закрывает программу.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Ползунки действуют сразу, и во время демонстрации тоже. Правый щелчок по окну открывает меню со всеми командами, перечисленными ниже.&lt;/p&gt;</source>
@@ -128,6 +155,93 @@
     <message>
         <source>&lt;h3&gt;Параметры командной строки&lt;/h3&gt;</source>
         <translation>&lt;h3&gt;Command-line options&lt;/h3&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Velmora</name>
+    <message>
+        <source>Выключатель</source>
+        <translation>Power switch</translation>
+    </message>
+    <message>
+        <source>Запускает и останавливает демонстрацию</source>
+        <translation>Starts and stops the demonstration</translation>
+    </message>
+    <message>
+        <source>Вольтметр</source>
+        <translation>Voltmeter</translation>
+    </message>
+    <message>
+        <source>Напряжение генератора: стрелка качается от нуля влево и вправо</source>
+        <translation>The generator's voltage: the needle swings left and right of zero</translation>
+    </message>
+    <message>
+        <source>Амперметр</source>
+        <translation>Ammeter</translation>
+    </message>
+    <message>
+        <source>Ток в катушке: стрелка качается от нуля влево и вправо, на четверть периода позже напряжения</source>
+        <translation>The current through the coil: the needle swings left and right of zero, a quarter period after the voltage</translation>
+    </message>
+    <message>
+        <source>Изменить частоту</source>
+        <translation>Change the frequency</translation>
+    </message>
+    <message>
+        <source>Частота генератора</source>
+        <translation>Generator frequency</translation>
+    </message>
+    <message>
+        <source>Изменить амплитуду колебаний</source>
+        <translation>Change the amplitude of the oscillations</translation>
+    </message>
+    <message>
+        <source>Амплитуда напряжения генератора</source>
+        <translation>Generator voltage amplitude</translation>
+    </message>
+    <message>
+        <source>Изменить индуктивность катушки</source>
+        <translation>Change the inductance of the coil</translation>
+    </message>
+    <message>
+        <source>Индуктивность катушки</source>
+        <translation>Coil inductance</translation>
+    </message>
+    <message>
+        <source>Графики</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Показывает и прячет графики напряжения, тока и мощности</source>
+        <translation>Shows and hides the graphs of voltage, current and power</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Закрывает программу</source>
+        <translation>Closes the program</translation>
+    </message>
+    <message>
+        <source>Катушка (индуктивность ) в цепи переменного тока</source>
+        <translation>A coil (inductance) in an alternating-current circuit</translation>
+    </message>
+    <message>
+        <source>Генератор</source>
+        <translation>Generator</translation>
+    </message>
+    <message>
+        <source>Частота</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Амплитуда(U</source>
+        <translation>Max. value (U</translation>
+    </message>
+    <message>
+        <source>Вкл.\Выкл.</source>
+        <translation>On\Off</translation>
     </message>
 </context>
 <context>

@@ -43,7 +43,7 @@ Form1::Form1(Platform platform)
     }
 
     setWindowTitle(QStringLiteral("Velmora"));
-    setWindowIcon(QPixmap::fromImage(scene::picture(scene::Picture::Icon)));
+    setWindowIcon(scene::windowIcon());
     resize(innerSize());
 
     controls_ = std::make_unique<scene::Controls>(

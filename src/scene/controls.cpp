@@ -28,6 +28,18 @@ bool paints(const PaintStep& step, std::string_view name) {
     });
 }
 
+// What a screen reader says of a control, in the interface language; without a name the toolkit
+// names the control as usual (a button by its caption), without a description it reads the
+// tooltip.
+void describe(QWidget& control, const AccessibleText& text) {
+    if (text.name) {
+        control.setAccessibleName(translated(text.name));
+    }
+    if (text.description) {
+        control.setAccessibleDescription(translated(text.description));
+    }
+}
+
 // A picture shown by a picture box, at its inner top-left corner: its only element.
 ImageSpec pictureOf(const PictureBoxSpec& s) {
     return {{"Picture"}, s.id, {0, 0}, *s.picture};
@@ -39,13 +51,13 @@ Controls::Controls(Surface& form, std::initializer_list<const Layout*> layouts) 
     for (const Layout* layout : layouts) {
         for (const auto& s : layout->pictureBoxes) {
             Surface& parent = surface(s.parent);
-            auto* box = new PictureBox(&parent, s.back, s.border, s.look, toPixels(s.box).size());
+            auto* box =
+                new PictureBox(&parent, s.back, s.border, s.look, toPixels(s.box).size(), s.role);
             placeIn(*box, parent, s.box.topLeft());
             box->setDrawWidth(s.drawWidth);
             box->setFocusPolicy(Qt::NoFocus);
-            if (s.tooltip) {
-                box->setToolTip(QString::fromUtf8(s.tooltip));
-            }
+            box->setToolTip(translated(s.tooltip));
+            describe(*box, s.accessible);
             if (s.picture) {
                 box->addWindowless(pictureOf(s));
             }
@@ -73,17 +85,19 @@ Controls::Controls(Surface& form, std::initializer_list<const Layout*> layouts) 
             slider->setPageStep(s.largeChange);
             slider->setTickPosition(QSlider::TicksBelow);
             slider->setTickInterval(1);
-            slider->setToolTip(QString::fromUtf8(s.tooltip));
+            slider->setToolTip(translated(s.tooltip));
             slider->setFocusPolicy(Qt::StrongFocus);
+            describe(*slider, s.accessible);
             add(s.id, slider);
         }
         for (const auto& s : layout->buttons) {
-            auto* button = new QPushButton(QString::fromUtf8(s.caption), &form_);
+            auto* button = new QPushButton(translated(s.caption), &form_);
             button->setGeometry(toPixels(s.box));
             button->setFont(toQFont(s.font));
             // Enter, like Space, presses the button that has the focus.
             button->setAutoDefault(true);
             button->setFocusPolicy(Qt::StrongFocus);
+            describe(*button, s.accessible);
             add(s.id, button);
         }
     }

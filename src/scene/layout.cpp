@@ -1,5 +1,6 @@
 #include "scene/layout.h"
 
+#include <QtGlobal>
 #include <array>
 
 namespace scene {
@@ -22,28 +23,47 @@ constexpr PictureBoxSpec wire(int i, QRect box) {
 }
 
 constexpr std::array kPictureBoxes{
-    PictureBoxSpec{{"picOn"},
-                   kForm,
-                   {7320, 4170, 375, 375},
-                   kLightGrey,
-                   BorderStyle::FixedSingle,
-                   Appearance::Flat},
-    PictureBoxSpec{{"picvolt"},
-                   kForm,
-                   {1110, 2430, 2900, 1600},
-                   kVoltmeterBlue,
-                   BorderStyle::FixedSingle,
-                   Appearance::ThreeD,
-                   3,
-                   "Вольтметр"},
-    PictureBoxSpec{{"picamp"},
-                   kForm,
-                   {1080, 5310, 2955, 1600},
-                   kAmmeterRed,
-                   BorderStyle::FixedSingle,
-                   Appearance::ThreeD,
-                   3,
-                   "Амперметр"},
+    PictureBoxSpec{
+        .id = {"picOn"},
+        .parent = kForm,
+        .box = {7320, 4170, 375, 375},
+        .back = kLightGrey,
+        .border = BorderStyle::FixedSingle,
+        .look = Appearance::Flat,
+        .role = AccessibleRole::Switch,
+        .accessible = {QT_TRANSLATE_NOOP("Velmora", "Выключатель"),
+                       QT_TRANSLATE_NOOP("Velmora", "Запускает и останавливает демонстрацию")},
+    },
+    PictureBoxSpec{
+        .id = {"picvolt"},
+        .parent = kForm,
+        .box = {1110, 2430, 2900, 1600},
+        .back = kVoltmeterBlue,
+        .border = BorderStyle::FixedSingle,
+        .look = Appearance::ThreeD,
+        .drawWidth = 3,
+        .tooltip = QT_TRANSLATE_NOOP("Velmora", "Вольтметр"),
+        .role = AccessibleRole::Meter,
+        .accessible = {QT_TRANSLATE_NOOP("Velmora", "Вольтметр"),
+                       QT_TRANSLATE_NOOP("Velmora",
+                                         "Напряжение генератора: стрелка качается от нуля влево "
+                                         "и вправо")},
+    },
+    PictureBoxSpec{
+        .id = {"picamp"},
+        .parent = kForm,
+        .box = {1080, 5310, 2955, 1600},
+        .back = kAmmeterRed,
+        .border = BorderStyle::FixedSingle,
+        .look = Appearance::ThreeD,
+        .drawWidth = 3,
+        .tooltip = QT_TRANSLATE_NOOP("Velmora", "Амперметр"),
+        .role = AccessibleRole::Meter,
+        .accessible = {QT_TRANSLATE_NOOP("Velmora", "Амперметр"),
+                       QT_TRANSLATE_NOOP("Velmora",
+                                         "Ток в катушке: стрелка качается от нуля влево и вправо, "
+                                         "на четверть периода позже напряжения")},
+    },
     wire(0, {5190, 5010, 165, 1155}),
     wire(1, {4380, 6000, 945, 165}),
     wire(2, {570, 6000, 195, 165}),
@@ -153,16 +173,51 @@ constexpr std::array kMarkers{
     MarkerSpec{{"tok", 4}, kForm, MarkerClass::Plus, {4980, 6000}, {344, 291}},
 };
 
+// The tooltips also serve a screen reader as the sliders' descriptions.
 constexpr std::array kSliders{
-    SliderSpec{{"sldW"}, {4440, 2340, 3615, 675}, 1, 9, 5, 1, 5, "Изменить частоту"},
-    SliderSpec{{"sldU"}, {4470, 3390, 3615, 645}, 1, 10, 5, 1, 5, "Изменить амплитуду колебаний"},
-    SliderSpec{{"sldL"}, {2580, 7620, 2805, 675}, 1, 10, 1, 1, 5, "Изменить индуктивность катушки"},
+    SliderSpec{{"sldW"},
+               {4440, 2340, 3615, 675},
+               1,
+               9,
+               5,
+               1,
+               5,
+               QT_TRANSLATE_NOOP("Velmora", "Изменить частоту"),
+               {QT_TRANSLATE_NOOP("Velmora", "Частота генератора")}},
+    SliderSpec{{"sldU"},
+               {4470, 3390, 3615, 645},
+               1,
+               10,
+               5,
+               1,
+               5,
+               QT_TRANSLATE_NOOP("Velmora", "Изменить амплитуду колебаний"),
+               {QT_TRANSLATE_NOOP("Velmora", "Амплитуда напряжения генератора")}},
+    SliderSpec{{"sldL"},
+               {2580, 7620, 2805, 675},
+               1,
+               10,
+               1,
+               1,
+               5,
+               QT_TRANSLATE_NOOP("Velmora", "Изменить индуктивность катушки"),
+               {QT_TRANSLATE_NOOP("Velmora", "Индуктивность катушки")}},
 };
 
+// The buttons are named by their captions.
 constexpr std::array kButtons{
-    ButtonSpec{{"Command4"}, {8460, 1290, 6735, 315}, "Графики", {"Courier", 9.75, true, true}},
-    ButtonSpec{
-        {"Command1"}, {10770, 10110, 2355, 375}, "Выход", {"Courier New", 11.25, true, true}},
+    ButtonSpec{{"Command4"},
+               {8460, 1290, 6735, 315},
+               QT_TRANSLATE_NOOP("Velmora", "Графики"),
+               {"Courier", 9.75, true, true},
+               {nullptr, QT_TRANSLATE_NOOP("Velmora",
+                                           "Показывает и прячет графики напряжения, тока и "
+                                           "мощности")}},
+    ButtonSpec{{"Command1"},
+               {10770, 10110, 2355, 375},
+               QT_TRANSLATE_NOOP("Velmora", "Выход"),
+               {"Courier New", 11.25, true, true},
+               {nullptr, QT_TRANSLATE_NOOP("Velmora", "Закрывает программу")}},
 };
 
 constexpr FontSpec kTerminalFont{"MS Sans Serif", 18, true};

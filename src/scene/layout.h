@@ -15,6 +15,14 @@ namespace scene {
 // The window's client area as laid out: 15240 × 11010 twips (1016 × 734 pixels).
 inline constexpr QSize kClientTwips{15240, 11010};
 
+// What a screen reader says of a control besides its kind and state: its name and, where it
+// helps, a description. Both are marked for translation where the tables are written and shown
+// in the interface language; none at all leaves what the toolkit says of the control.
+struct AccessibleText {
+    const char* name = nullptr;
+    const char* description = nullptr;
+};
+
 struct PictureBoxSpec {
     Id id;
     Id parent;
@@ -25,6 +33,8 @@ struct PictureBoxSpec {
     int drawWidth = 1;
     const char* tooltip = nullptr;
     std::optional<Picture> picture = {};  // shown at the inner top-left corner
+    AccessibleRole role = AccessibleRole::Plain;
+    AccessibleText accessible = {};
 };
 
 enum class MarkerClass { Plus, Minus };
@@ -46,6 +56,7 @@ struct SliderSpec {
     int smallChange;  // arrow keys
     int largeChange;  // page keys and clicks on the track
     const char* tooltip;
+    AccessibleText accessible;
 };
 
 struct ButtonSpec {
@@ -53,6 +64,7 @@ struct ButtonSpec {
     QRect box;
     const char* caption;
     FontSpec font;
+    AccessibleText accessible = {};
 };
 
 // One part of the window's layout, every element of a kind in one table. Windowed controls

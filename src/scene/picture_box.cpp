@@ -1,5 +1,8 @@
 #include "scene/picture_box.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -15,11 +18,68 @@ int frameWidthFor(BorderStyle border, Appearance look) {
     return look == Appearance::ThreeD ? 2 : 1;
 }
 
+// What a screen reader reads of a picture box with a role of its own; its name and description
+// are the widget's. The switch is a toggle button as the toolkit presents its own (a checkable
+// push button): a check box, checked while the switch looks "on". A meter is a graphic, which
+// screen readers announce with its name and description (an indicator they would not name).
+class PictureBoxAccessible : public QAccessibleWidget {
+  public:
+    explicit PictureBoxAccessible(PictureBox* box)
+        : QAccessibleWidget(box, box->accessibleRole() == AccessibleRole::Switch
+                                     ? QAccessible::CheckBox
+                                     : QAccessible::Graphic) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (isSwitch()) {
+            state.checkable = true;
+            state.checked = box().appearance() == Appearance::ThreeD;
+        }
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (isSwitch()) {
+            names.prepend(toggleAction());
+            names.prepend(pressAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        if (isSwitch() && (action == pressAction() || action == toggleAction())) {
+            // Queued: a press that starts the demonstration returns only when the demonstration
+            // stops, and the screen reader that asked for it wants its answer now.
+            QMetaObject::invokeMethod(&box(), &PictureBox::click, Qt::QueuedConnection);
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+  private:
+    PictureBox& box() const { return *static_cast<PictureBox*>(widget()); }
+    bool isSwitch() const { return box().accessibleRole() == AccessibleRole::Switch; }
+};
+
+QAccessibleInterface* accessibleBox(const QString&, QObject* object) {
+    auto* box = qobject_cast<PictureBox*>(object);
+    if (box && box->accessibleRole() != AccessibleRole::Plain) {
+        return new PictureBoxAccessible(box);
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 PictureBox::PictureBox(QWidget* parent, ColourNumber backColour, BorderStyle border,
-                       Appearance look, QSize sizePx)
-    : Surface(parent, backColour), border_(border), look_(look) {
+                       Appearance look, QSize sizePx, AccessibleRole role)
+    : Surface(parent, backColour), border_(border), look_(look), role_(role) {
+    // Before any screen reader can ask for a box.
+    [[maybe_unused]] static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleBox);
+        return true;
+    }();
     resize(sizePx);
 }
 
@@ -27,7 +87,16 @@ void PictureBox::setAppearance(Appearance look) {
     if (look != look_) {
         look_ = look;
         update();
+        // The switch's checked state is its look.
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
     }
+}
+
+void PictureBox::click() {
+    emit clicked();
 }
 
 int PictureBox::frameWidth() const {
@@ -52,6 +121,16 @@ void PictureBox::paintFrame(QPainter& p) const {
         edge(r, pal.color(QPalette::Mid), pal.color(QPalette::Light));
         edge(r.adjusted(1, 1, -1, -1), pal.color(QPalette::Shadow), pal.color(QPalette::Button));
     }
+    if (hasFocus()) {
+        // A dotted rectangle one pixel inside the border, over whatever the box shows.
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(pal.color(QPalette::WindowText), 0, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        const int inset = frameWidth() + 1;
+        p.drawRect(r.adjusted(inset, inset, -inset - 1, -inset - 1));
+        p.restore();
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
@@ -64,12 +143,39 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+    const bool released = pressed_ && event->button() == Qt::LeftButton &&
+                          rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (click) {
-        emit clicked();
+    if (released) {
+        click();
     }
+}
+
+// One press of the key is one click, however long the key is held. The click's handler runs
+// here, inside the key's event: a press that starts the demonstration returns when it stops.
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!event->isAutoRepeat()) {
+                click();
+            }
+            event->accept();
+            return;
+        default:
+            Surface::keyPressEvent(event);
+    }
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    Surface::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    Surface::focusOutEvent(event);
+    update();
 }
 
 }  // namespace scene

@@ -7,19 +7,32 @@ namespace scene {
 enum class BorderStyle { None, FixedSingle };
 enum class Appearance { Flat = 0, ThreeD = 1 };
 
+// How a picture box shows itself to a screen reader: as the toolkit shows any child window; as
+// a toggle button (the power switch), checked while its look is three-dimensional ("on"); or as
+// a meter, an element a screen reader announces by its name and description.
+enum class AccessibleRole { Plain, Switch, Meter };
+
 // A child window with a background colour, an optional single-line border (flat: a one-pixel
 // dark line; 3D: a sunken two-pixel edge), windowless elements and a drawing surface. Its size
 // includes the border; its inner coordinates start inside the border.
+//
+// A box that takes the keyboard focus shows a focus rectangle while it has it, and Space, Return
+// or Enter press it as a click does.
 class PictureBox : public Surface {
     Q_OBJECT
 
   public:
     PictureBox(QWidget* parent, ColourNumber backColour, BorderStyle border, Appearance look,
-               QSize sizePx);
+               QSize sizePx, AccessibleRole role = AccessibleRole::Plain);
 
     BorderStyle borderStyle() const { return border_; }
     Appearance appearance() const { return look_; }
     void setAppearance(Appearance look);
+
+    AccessibleRole accessibleRole() const { return role_; }
+
+    // A press, as by the mouse: emits clicked() and returns when its handler returns.
+    void click();
 
   signals:
     void clicked();
@@ -30,10 +43,14 @@ class PictureBox : public Surface {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     BorderStyle border_;
     Appearance look_;
+    AccessibleRole role_;
     bool pressed_ = false;
 };
 

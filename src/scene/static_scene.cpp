@@ -1,3 +1,4 @@
+#include <QtGlobal>
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -287,15 +288,21 @@ constexpr std::array kLabels{
     LabelSpec{{"Label2"},
               kForm,
               {3030, 240, 12165, 615},
-              "Катушка (индуктивность ) в цепи переменного тока",
+              QT_TRANSLATE_NOOP("Velmora", "Катушка (индуктивность ) в цепи переменного тока"),
               kGaramondTitle},
-    panelLabel("Label13", {1200, 1920, 2625, 495}, "Генератор", kGaramondTitle),
-    panelLabel("Label3", {5820, 2040, 915, 225}, "Частота", kPanelFont),
-    // "Амплитуда(U", a smaller lowered "m" and ")": the amplitude U with its index m.
-    panelLabel("Label4", {5670, 3120, 1485, 255}, "Амплитуда(U", kPanelFont),
+    panelLabel("Label13", {1200, 1920, 2625, 495}, QT_TRANSLATE_NOOP("Velmora", "Генератор"),
+               kGaramondTitle),
+    panelLabel("Label3", {5820, 2040, 915, 225}, QT_TRANSLATE_NOOP("Velmora", "Частота"),
+               kPanelFont),
+    // "Амплитуда(U", a smaller lowered "m" and ")": the amplitude U with its index m. A
+    // translation of the title ends with the "U" where the Russian does, so that the "m" follows
+    // it.
+    panelLabel("Label4", {5670, 3120, 1485, 255}, QT_TRANSLATE_NOOP("Velmora", "Амплитуда(U"),
+               kPanelFont),
     panelLabel("Label5", {7110, 3150, 195, 255}, "m", kPanelSmallFont),
     panelLabel("Label7", {7230, 3120, 225, 225}, ")", kPanelFont),
-    panelLabel("Label1", {7050, 4590, 1035, 195}, "Вкл.\\Выкл.", kPanelSmallFont),
+    panelLabel("Label1", {7050, 4590, 1035, 195}, QT_TRANSLATE_NOOP("Velmora", "Вкл.\\Выкл."),
+               kPanelSmallFont),
     sliderEnd(1, {4440, 2070, 435, 225}, "min"),
     sliderEnd(3, {7590, 2040, 435, 315}, "max"),
     sliderEnd(2, {4470, 3090, 435, 225}, "min"),

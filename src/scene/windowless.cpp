@@ -1,5 +1,6 @@
 #include "scene/windowless.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -122,6 +123,10 @@ void paintShape(QPainter& p, const ShapeSpec& s) {
 
 }  // namespace
 
+QString translated(const char* text) {
+    return text ? QCoreApplication::translate("Velmora", text) : QString();
+}
+
 QString Id::toString() const {
     const QString n = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     return index < 0 ? n : QStringLiteral("%1(%2)").arg(n).arg(index);
@@ -134,16 +139,13 @@ Windowless::Windowless(Surface& owner, WindowlessSpec element)
     : owner_(owner), laidOut_(std::move(element)) {
     std::visit(Overloaded{
                    [this](const LabelSpec& s) {
-                       caption_ = QString::fromUtf8(s.caption);
+                       caption_ = translated(s.caption);
                        font_ = toQFont(s.font, caption_);
                        position_ = s.box.topLeft();
                    },
                    [this](const LineSpec& s) { position_ = s.from; },
                    [this](const ShapeSpec& s) { position_ = s.box.topLeft(); },
-                   [this](const ImageSpec& s) {
-                       position_ = s.pos;
-                       image_ = picture(s.picture);
-                   },
+                   [this](const ImageSpec& s) { position_ = s.pos; },
                },
                laidOut_);
     bounds_ = boundsNow();
@@ -181,14 +183,15 @@ void Windowless::moveTo(QPoint twips) {
 }
 
 QRect Windowless::boundsNow() const {
-    return std::visit(
-        Overloaded{
-            [](const LabelSpec& s) { return toPixels(s.box); },
-            [](const LineSpec& s) { return twipsLineBounds(s.from, s.to, s.width); },
-            [](const ShapeSpec& s) { return toPixels(s.box); },
-            [this](const ImageSpec&) { return QRect(toPixels(position_), image_.size()); },
-        },
-        laidOut_);
+    return std::visit(Overloaded{
+                          [](const LabelSpec& s) { return toPixels(s.box); },
+                          [](const LineSpec& s) { return twipsLineBounds(s.from, s.to, s.width); },
+                          [](const ShapeSpec& s) { return toPixels(s.box); },
+                          [this](const ImageSpec& s) {
+                              return QRect(toPixels(position_), pictureSize(s.picture));
+                          },
+                      },
+                      laidOut_);
 }
 
 void Windowless::paint(QPainter& painter) const {
@@ -197,7 +200,13 @@ void Windowless::paint(QPainter& painter) const {
             [&](const LabelSpec& s) { paintLabel(painter, s, caption_, font_); },
             [&](const LineSpec& s) { drawTwipsLine(painter, s.from, s.to, s.width, s.colour); },
             [&](const ShapeSpec& s) { paintShape(painter, s); },
-            [&](const ImageSpec&) { painter.drawImage(toPixels(position_), image_); },
+            [&](const ImageSpec& s) {
+                const qreal ratio = painter.device()->devicePixelRatio();
+                if (image_.isNull() || image_.devicePixelRatio() != ratio) {
+                    image_ = picture(s.picture, ratio);
+                }
+                painter.drawImage(pixelBounds(), image_);
+            },
         },
         laidOut_);
 }

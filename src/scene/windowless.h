@@ -29,6 +29,11 @@ struct Id {
 
 inline constexpr Id kForm{"Form1"};
 
+// A text of the layout tables (a caption, a tooltip, an accessible name) in the interface
+// language: the tables mark their translatable texts in the context "Velmora", and a text
+// without a translation (a letter, a unit) stays as laid out. Null gives an empty string.
+QString translated(const char* text);
+
 // A lookup of a control that does not exist: a name that is not laid out, or an index outside
 // its control array. The operation that asked for it ends there.
 class ControlError : public std::out_of_range, public ControlFailure {
@@ -110,7 +115,9 @@ class Windowless {
     QString caption_;
     QFont font_;  // a label's, resolved for its caption
     QPoint position_;
-    QImage image_;
+    // An image's picture, drawn when first painted and again when painted at another device
+    // pixel ratio (the window moved to another screen).
+    mutable QImage image_;
     QRect bounds_;  // kept, as the surface asks for it at every paint
 };
 

@@ -1,0 +1,177 @@
+// What a screen reader and a keyboard-only user get from the window: every interactive control
+// and both meters named, as the toolkit's accessibility interfaces report them; the power switch
+// a toggle button whose checked state is its look; and the switch pressed from the keyboard.
+
+#include <QAccessible>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "app/application.h"
+#include "demo_driver.h"
+#include "shown_form.h"
+
+namespace {
+
+using driver::Demo;
+
+QAccessibleInterface* accessible(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+// The pixels of a focus rectangle, one pixel inside the switch's border, that show the window
+// text colour.
+int focusRectanglePixels(scene::PictureBox& box) {
+    const QImage image = box.grab().toImage();
+    const int inset = 2;  // border and one pixel
+    const QRect outline(inset, inset, image.width() - 2 * inset, image.height() - 2 * inset);
+    int dark = 0;
+    for (int x = outline.left(); x <= outline.right(); ++x) {
+        for (const int y : {outline.top(), outline.bottom()}) {
+            dark += image.pixelColor(x, y) == Qt::black ? 1 : 0;
+        }
+    }
+    return dark;
+}
+
+}  // namespace
+
+class AccessibilityTest : public shown::FreshWindowTest {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { setUpApplication(); }
+    void init() { QVERIFY(startWindow()); }
+    void cleanup() { closeWindow(); }
+
+    // Role, name and description as a screen reader reads them; a description that the table
+    // leaves out is the control's tooltip.
+    void names_data() {
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("picOn") << QAccessible::CheckBox << "Выключатель"
+                               << "Запускает и останавливает демонстрацию";
+        QTest::newRow("picvolt") << QAccessible::Graphic << "Вольтметр"
+                                 << "Напряжение генератора: стрелка качается от нуля влево и "
+                                    "вправо";
+        QTest::newRow("picamp") << QAccessible::Graphic << "Амперметр"
+                                << "Ток в катушке: стрелка качается от нуля влево и вправо, на "
+                                   "четверть периода позже напряжения";
+        QTest::newRow("sldW") << QAccessible::Slider << "Частота генератора"
+                              << "Изменить частоту";
+        QTest::newRow("sldU") << QAccessible::Slider << "Амплитуда напряжения генератора"
+                              << "Изменить амплитуду колебаний";
+        QTest::newRow("sldL") << QAccessible::Slider << "Индуктивность катушки"
+                              << "Изменить индуктивность катушки";
+        QTest::newRow("Command4") << QAccessible::Button << "Графики"
+                                  << "Показывает и прячет графики напряжения, тока и мощности";
+        QTest::newRow("Command1") << QAccessible::Button << "Выход"
+                                  << "Закрывает программу";
+    }
+    void names() {
+        QFETCH(QAccessible::Role, role);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        auto* control = form().findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(control);
+        QAccessibleInterface* a = accessible(control);
+        QVERIFY(a);
+        QCOMPARE(a->role(), role);
+        QCOMPARE(a->text(QAccessible::Name), name);
+        QCOMPARE(a->text(QAccessible::Description), description);
+        QVERIFY(!a->state().invisible);
+        // Of the two meters and the switch, only the switch takes the focus.
+        QCOMPARE(a->state().focusable, role != QAccessible::Graphic);
+    }
+
+    // The switch is checked while it looks "on". (That a screen reader is told of each change
+    // cannot be seen here: the toolkit passes no accessibility events on the offscreen platform.)
+    void switchCheckedFollowsItsLook() {
+        QAccessibleInterface* a = accessible(form().picOn);
+        QVERIFY(a->state().checkable);
+        QVERIFY(!a->state().checked);
+        form().picOn->setAppearance(scene::Appearance::ThreeD);
+        QVERIFY(a->state().checked);
+        form().picOn->setAppearance(scene::Appearance::Flat);
+        QVERIFY(!a->state().checked);
+    }
+
+    // The screen reader's own press of the switch is a click, made once its request returns.
+    void switchPressedByAScreenReader_data() {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("press") << QAccessibleActionInterface::pressAction();
+        QTest::newRow("toggle") << QAccessibleActionInterface::toggleAction();
+    }
+    void switchPressedByAScreenReader() {
+        QFETCH(QString, action);
+        QVERIFY(QObject::disconnect(form().picOn, &scene::PictureBox::clicked, &form(), nullptr));
+        QSignalSpy clicks(form().picOn, &scene::PictureBox::clicked);
+        QAccessibleActionInterface* actions = accessible(form().picOn)->actionInterface();
+        QVERIFY(actions);
+        QVERIFY(actions->actionNames().contains(action));
+        actions->doAction(action);
+        QCOMPARE(clicks.count(), 0);
+        QTRY_COMPARE(clicks.count(), 1);
+    }
+
+    // With the focus on the switch, Space, Return or Enter presses it as a click does: the
+    // demonstration runs inside the key's handler, and the same key, pressed in the run, stops
+    // it. Held down, a key presses once.
+    void keysPressTheSwitch_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Space") << Qt::Key_Space;
+        QTest::newRow("Return") << Qt::Key_Return;
+        QTest::newRow("Enter") << Qt::Key_Enter;
+    }
+    void keysPressTheSwitch() {
+        QFETCH(Qt::Key, key);
+        closeWindow();
+        Demo d;
+        QVERIFY(shown::show(*d.form));
+        QWindow* window = d.form->windowHandle();
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(window, Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), d.form->picOn);
+
+        bool runningInside = false;
+        bool checkedInside = false;
+        d.atYield = [&](Demo& demo) {
+            if (demo.pass == 1) {
+                runningInside = demo.form->running == 1;
+                checkedInside = accessible(demo.form->picOn)->state().checked;
+                QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+                QCoreApplication::sendEvent(demo.form->picOn, &repeat);
+                QTest::keyClick(window, key);
+            } else {
+                demo.form->picOn_Click();  // the key did not stop it
+            }
+        };
+        QTest::keyClick(window, key);
+        QVERIFY(runningInside);
+        QVERIFY(checkedInside);
+        QCOMPARE(d.pass, 1);
+        QCOMPARE(d.form->running, 0);
+        QCOMPARE(d.form->picOn->appearance(), scene::Appearance::Flat);
+    }
+
+    // A dotted rectangle shows inside the switch while it has the focus, and only then.
+    void switchShowsItsFocus() {
+        const int unfocused = focusRectanglePixels(*form().picOn);
+        QWindow* window = form().windowHandle();
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(window, Qt::Key_Tab);
+        }
+        QVERIFY(form().picOn->hasFocus());
+        const int focused = focusRectanglePixels(*form().picOn);
+        QTest::keyClick(window, Qt::Key_Tab);
+        QCOMPARE(focusRectanglePixels(*form().picOn), unfocused);
+        QVERIFY2(focused >= unfocused + 10,
+                 qPrintable(QStringLiteral("%1 dark pixels with the focus, %2 without")
+                                .arg(focused)
+                                .arg(unfocused)));
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"
