@@ -6,7 +6,7 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 # warning a newer compiler adds.
 CONFIGURE := cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON
 
-.PHONY: run test bench screenshots deps build clean
+.PHONY: run test bench sanitize screenshots deps build clean
 
 deps:
 	@./tools/install-deps.sh build test
@@ -26,8 +26,15 @@ bench: deps
 	@cmake --build $(BUILD) -j $(JOBS)
 	@./tools/bench.sh ./$(BUILD)/velmora_bench
 
+# Every test built with clang under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
+# folder of its own.
+SANITIZERS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+sanitize:
+	@./tools/install-deps.sh build test sanitize
+	@JOBS=$(JOBS) ./tools/sanitize.sh build-sanitize clang++ "$(SANITIZERS)"
+
 screenshots: build
 	@./tools/screenshots.sh ./$(BUILD)/velmora docs
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) build-sanitize

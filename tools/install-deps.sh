@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velmora needs; does nothing when all are there.
 #
-#   tools/install-deps.sh [GROUP...]     groups: build (the default) and test
+#   tools/install-deps.sh [GROUP...]     groups: build (the default), test and sanitize
 #
 # On a host without dpkg and apt (another distribution, macOS, Windows) it says which packages it
 # could not check and lets the build go on: CMake then reports whatever is really missing.
@@ -16,6 +16,9 @@ declare -A groups=(
              fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fontconfig"
     # A private X server and the tools the end-to-end tests drive and read it with.
     [test]="xvfb xauth xdotool x11-utils imagemagick"
+    # The second compiler, with its sanitizer runtimes and the symbolizer that names the frames
+    # of a sanitizer's report.
+    [sanitize]="clang libclang-rt-14-dev llvm"
 )
 
 [ $# -gt 0 ] || set -- build
