@@ -6,7 +6,7 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 # warning a newer compiler adds.
 CONFIGURE := cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON
 
-.PHONY: run test bench sanitize screenshots deps build clean
+.PHONY: run test bench sanitize monkey screenshots deps build clean
 
 deps:
 	@./tools/install-deps.sh build test
@@ -32,6 +32,13 @@ SANITIZERS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-
 sanitize:
 	@./tools/install-deps.sh build test sanitize
 	@JOBS=$(JOBS) ./tools/sanitize.sh build-sanitize clang++ "$(SANITIZERS)"
+
+# Seeded random input on the program in a private X server, e.g.
+# `make monkey MONKEY_SECONDS=600 MONKEY_SEED=7`; a failure names its seed for a replay.
+MONKEY_SECONDS := 60
+MONKEY_SEED := $(shell date +%s)
+monkey: build
+	@./tools/monkey.sh ./$(BUILD)/velmora $(MONKEY_SECONDS) $(MONKEY_SEED) ./$(BUILD)/tests/close_box
 
 screenshots: build
 	@./tools/screenshots.sh ./$(BUILD)/velmora docs
