@@ -6,7 +6,7 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 # warning a newer compiler adds.
 CONFIGURE := cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON
 
-.PHONY: run test bench sanitize monkey screenshots deps build clean
+.PHONY: run test bench soak sanitize monkey screenshots deps build clean
 
 deps:
 	@./tools/install-deps.sh build test
@@ -21,10 +21,22 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Start-up, pace and cost in a real window against their targets, e.g. `make bench
+# BENCH_SECONDS=30` for longer runs of the demonstration.
+BENCH_SECONDS := 10
 bench: deps
 	@$(CONFIGURE) -DVELMORA_BUILD_BENCH=ON >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS)
-	@./tools/bench.sh ./$(BUILD)/velmora_bench
+	@cmake --build $(BUILD) -j $(JOBS) --target velmora_bench
+	@./tools/private_x.sh ./$(BUILD)/velmora_bench $(BENCH_SECONDS)
+
+# The demonstration left running, its memory, pixmaps, widgets and pace sampled every 30 s, e.g.
+# `make soak SOAK_MINUTES=120`.
+SOAK_MINUTES := 30
+soak:
+	@./tools/install-deps.sh build test soak
+	@$(CONFIGURE) -DVELMORA_BUILD_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target velmora_soak
+	@./tools/private_x.sh ./$(BUILD)/velmora_soak $(SOAK_MINUTES)
 
 # Every test built with clang under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
 # folder of its own.

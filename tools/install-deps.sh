@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velmora needs; does nothing when all are there.
 #
-#   tools/install-deps.sh [GROUP...]     groups: build (the default), test and sanitize
+#   tools/install-deps.sh [GROUP...]     groups: build (the default), test, sanitize and soak
 #
 # On a host without dpkg and apt (another distribution, macOS, Windows) it says which packages it
 # could not check and lets the build go on: CMake then reports whatever is really missing.
@@ -19,6 +19,8 @@ declare -A groups=(
     # The second compiler, with its sanitizer runtimes and the symbolizer that names the frames
     # of a sanitizer's report.
     [sanitize]="clang libclang-rt-14-dev llvm"
+    # What the long run reads the X server's pixmaps with.
+    [soak]="xrestop"
 )
 
 [ $# -gt 0 ] || set -- build
