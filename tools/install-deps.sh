@@ -14,8 +14,9 @@ declare -A groups=(
              qt6-base-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
              qt6-translations-l10n
              fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fontconfig"
-    # A private X server and the tools the end-to-end tests drive and read it with.
-    [test]="xvfb xauth xdotool x11-utils imagemagick"
+    # A private X server and the tools the end-to-end tests drive and read it with; Xlib's headers
+    # for the tests' close_box tool.
+    [test]="xvfb xauth xdotool x11-utils imagemagick libx11-dev"
     # The second compiler, with its sanitizer runtimes and the symbolizer that names the frames
     # of a sanitizer's report.
     [sanitize]="clang libclang-rt-14-dev llvm"
