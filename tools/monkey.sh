@@ -22,7 +22,7 @@ e2e=$(dirname "$0")/../tests/e2e
 source "$e2e/lib.sh"
 # shellcheck source=tests/e2e/points.sh
 source "$e2e/points.sh"
-e2e_require Xvfb xdotool xwininfo import convert
+e2e_require Xvfb xdotool import convert
 if [ -n "$close_box" ] && [ ! -x "$close_box" ]; then
     e2e_log "no close_box tool at $close_box: the close box is left out"
     close_box=
@@ -44,7 +44,7 @@ wid=
 
 # Milliseconds on the shell's clock, into `now`.
 clock_ms() {
-    now=$((${EPOCHREALTIME/./} / 1000))
+    now=$((${EPOCHREALTIME//[!0-9]/} / 1000))
 }
 
 # A whole number from 0 to $1 - 1, into `pick`. Drawn in this shell, so the seed decides them all.
