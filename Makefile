@@ -10,7 +10,7 @@ CONFIGURE := cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_
 # prefix, all of them under DESTDIR when it is given.
 PREFIX := /usr/local
 
-.PHONY: run test bench screenshots deps build install package clean
+.PHONY: run test bench soak sanitize monkey screenshots deps build install package clean
 
 deps:
 	@./tools/install-deps.sh build test
@@ -34,13 +34,39 @@ package: build
 	@cd $(BUILD) && cpack
 	@lintian --fail-on error $(BUILD)/velmora_*.deb
 
+# Start-up, pace and cost in a real window against their targets, e.g. `make bench
+# BENCH_SECONDS=30` for longer runs of the demonstration.
+BENCH_SECONDS := 10
 bench: deps
 	@$(CONFIGURE) -DVELMORA_BUILD_BENCH=ON >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS)
-	@./tools/bench.sh ./$(BUILD)/velmora_bench
+	@cmake --build $(BUILD) -j $(JOBS) --target velmora_bench
+	@./tools/private_x.sh ./$(BUILD)/velmora_bench $(BENCH_SECONDS)
+
+# The demonstration left running, its memory, pixmaps, widgets and pace sampled every 30 s, e.g.
+# `make soak SOAK_MINUTES=120`.
+SOAK_MINUTES := 30
+soak:
+	@./tools/install-deps.sh build test soak
+	@$(CONFIGURE) -DVELMORA_BUILD_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target velmora_soak
+	@./tools/private_x.sh ./$(BUILD)/velmora_soak $(SOAK_MINUTES)
+
+# Every test built with clang under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
+# folder of its own.
+SANITIZERS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+sanitize:
+	@./tools/install-deps.sh build test sanitize
+	@JOBS=$(JOBS) ./tools/sanitize.sh build-sanitize clang++ "$(SANITIZERS)"
+
+# Seeded random input on the program in a private X server, e.g.
+# `make monkey MONKEY_SECONDS=600 MONKEY_SEED=7`; a failure names its seed for a replay.
+MONKEY_SECONDS := 60
+MONKEY_SEED := $(shell date +%s)
+monkey: build
+	@./tools/monkey.sh ./$(BUILD)/velmora $(MONKEY_SECONDS) $(MONKEY_SEED) ./$(BUILD)/tests/close_box
 
 screenshots: build
 	@./tools/screenshots.sh ./$(BUILD)/velmora docs
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) build-sanitize

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velmora needs; does nothing when all are there.
 #
-#   tools/install-deps.sh [GROUP...]     groups: build (the default), test, package and check
+#   tools/install-deps.sh [GROUP...]     groups: build (the default), test, package, check,
+#                                        sanitize and soak
 #
 # On a host without dpkg and apt (another distribution, macOS, Windows) it says which packages it
 # could not check and lets the build go on: CMake then reports whatever is really missing.
@@ -14,16 +15,22 @@ declare -A groups=(
              qt6-base-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools qt6-svg-dev
              qt6-translations-l10n
              fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fontconfig"
-    # A private X server and the tools the end-to-end tests drive and read it with; the
-    # validators of the desktop entry and the metainfo that the install test runs.
-    [test]="xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick xclip desktop-file-utils
-            appstream"
+    # A private X server and the tools the end-to-end tests drive and read it with, Xlib's headers
+    # for the tests' close_box tool, and the validators of the desktop entry and the metainfo
+    # that the install test runs.
+    [test]="xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick xclip libx11-dev
+            desktop-file-utils appstream"
     # make package: the library dependencies of the .deb (dpkg-shlibdeps, which needs file), the
     # .rpm builder, and lintian to check the .deb.
     [package]="dpkg-dev file rpm lintian"
     # Checks by hand on a desktop: the accessibility tree as a screen reader reads it, and a
     # launcher that starts the installed program from its desktop entry as a menu does.
     [check]="dbus-x11 at-spi2-core python3-pyatspi libglib2.0-bin"
+    # The second compiler, with its sanitizer runtimes and the symbolizer that names the frames
+    # of a sanitizer's report.
+    [sanitize]="clang libclang-rt-14-dev llvm"
+    # What the long run reads the X server's pixmaps with.
+    [soak]="xrestop"
 )
 
 [ $# -gt 0 ] || set -- build

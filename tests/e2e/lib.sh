@@ -14,6 +14,7 @@
 #   e2e_regions PNG GEOMETRY...     print the colours in regions of the picture, a line a region
 #   e2e_count LINE RRGGBB           print how many pixels of that colour a region's line counts
 #   e2e_wait_exit WHAT SECS         wait for the program to end; sets E2E_STATUS
+#   e2e_sanitizer_report            succeed if the program's output holds a sanitizer's report
 #   e2e_fail MESSAGE                report a failure, with the program's output, and stop
 #
 # A condition given to e2e_wait_for may set E2E_SEEN to what it last saw; a failure shows it.
@@ -146,8 +147,10 @@ e2e_click() {
     xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
+# When the window is already gone, import waits for one to be picked with the pointer, which
+# never comes on a private server: the time limit ends that wait as a failure.
 e2e_shot() {
-    import -window "$1" "$2"
+    timeout 10 import -window "$1" "$2"
 }
 
 # One ImageMagick call for all the regions, however many there are. Each region's line lists the
@@ -179,6 +182,11 @@ e2e_count() {
 
 e2e_ended() {
     ! e2e_running "$E2E_APP_PID"
+}
+
+# AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer (a build by `make sanitize`).
+e2e_sanitizer_report() {
+    grep -Eq 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$E2E_TMP/app.log"
 }
 
 e2e_wait_exit() {

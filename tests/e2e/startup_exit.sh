@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The program starts with its window of 1016 × 734 pixels and the focus on "Выход": Space ends
-# it with status 0. Without any display it says so in one line and ends with status 1.
+# it with status 0. Without any display, or with one that no server answers, it says so in one
+# line and ends with status 1.
 set -euo pipefail
 
 program=${1:?usage: startup_exit.sh PATH_TO_VELMORA}
@@ -11,14 +12,29 @@ source "$here/lib.sh"
 source "$here/points.sh"
 e2e_require Xvfb xdotool xwininfo
 
-# No display at all: one line of explanation, status 1, no abort.
-status=0
-output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>&1) || status=$?
-[ "$status" -eq 1 ] || e2e_fail "without a display the status is $status, not 1: $output"
-if [ -z "$output" ] || [ "$(printf '%s\n' "$output" | wc -l)" -ne 1 ]; then
-    e2e_fail "without a display the program should print one line, it printed: $output"
-fi
-e2e_log "without a display: $output"
+# One line of explanation and status 1, no abort: run with the environment given.
+expect_one_line_and_status_1() {
+    local what=$1 status=0 output
+    shift
+    output=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" "$program" 2>&1) || status=$?
+    [ "$status" -eq 1 ] || e2e_fail "$what the status is $status, not 1: $output"
+    if [ -z "$output" ] || [ "$(printf '%s\n' "$output" | wc -l)" -ne 1 ]; then
+        e2e_fail "$what the program should print one line, it printed: $output"
+    fi
+    e2e_log "$what: $output"
+}
+
+# A display number that no X server holds: neither its lock file nor its socket exists.
+unserved_display() {
+    local n=4242
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do
+        n=$((n + 1))
+    done
+    echo ":$n"
+}
+
+expect_one_line_and_status_1 "without a display" -u DISPLAY
+expect_one_line_and_status_1 "with a display no server answers" DISPLAY="$(unserved_display)"
 
 # On a private X server.
 e2e_start_xvfb

@@ -1,0 +1,214 @@
+#!/usr/bin/env bash
+# Seeded random input on the real program in a private X server, for a given time: clicks
+# anywhere, double and triple clicks on the switch, "Графики", keys, and now and then "Выход" or
+# the close box, the program started again whenever it ends.
+#
+#   tools/monkey.sh PROGRAM [SECONDS] [SEED] [CLOSE_BOX]
+#
+# SECONDS defaults to 60, SEED to a fresh one (printed, so that a failing run can be replayed);
+# CLOSE_BOX is the tests' close_box tool (without it the close box is left out). It fails on a
+# crash (an end by a signal, or any status but 0), a sanitizer's report in the program's output,
+# a hang (a click on "Графики" that does not show or hide the graphs within 2 s) and an exit that
+# does not come within 2 s of "Выход" or the close box. At the end it reports the rounds, the
+# exits by status and the peak resident memory of any round.
+set -euo pipefail
+
+program=${1:?usage: monkey.sh PROGRAM [SECONDS] [SEED] [CLOSE_BOX]}
+seconds=${2:-60}
+seed=${3:-$(date +%s)}
+close_box=${4:-}
+e2e=$(dirname "$0")/../tests/e2e
+# shellcheck source=tests/e2e/lib.sh
+source "$e2e/lib.sh"
+# shellcheck source=tests/e2e/points.sh
+source "$e2e/points.sh"
+e2e_require Xvfb xdotool import convert
+if [ -n "$close_box" ] && [ ! -x "$close_box" ]; then
+    e2e_log "no close_box tool at $close_box: the close box is left out"
+    close_box=
+fi
+
+readonly keys=(Tab shift+Tab Left Right Up Down Home End Prior Next Escape
+    a b c d e f g h i j k l m n o p q r s t u v w x y z F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12)
+# Part of the graph area that the curtain covers whole, clear of the graph axes.
+readonly graph_probe=30x30+940+250
+readonly hang_ms=2000
+
+RANDOM=$seed
+rounds=0
+actions=0
+probes=0
+peak_kb=0
+declare -A exits=()
+wid=
+
+# Milliseconds on the shell's clock, into `now`.
+clock_ms() {
+    now=$((${EPOCHREALTIME//[!0-9]/} / 1000))
+}
+
+# A whole number from 0 to $1 - 1, into `pick`. Drawn in this shell, so the seed decides them all.
+draw() {
+    pick=$((RANDOM % $1))
+}
+
+app_running() {
+    e2e_running "$E2E_APP_PID"
+}
+
+note_peak_memory() {
+    local kb
+    kb=$(awk '/^VmHWM:/ { print $2 }' "/proc/$E2E_APP_PID/status" 2>/dev/null || true)
+    if [ -n "$kb" ] && [ "$kb" -gt "$peak_kb" ]; then
+        peak_kb=$kb
+    fi
+}
+
+# The window of this round's program: by its process and a title that begins "Velmora" (the
+# title says more while the demonstration is paused or slowed).
+own_window() {
+    wid=$(xdotool search --all --onlyvisible --pid "$E2E_APP_PID" --name '^Velmora' 2>/dev/null |
+        head -n 1 || true)
+    [ -n "$wid" ]
+}
+
+start_round() {
+    rounds=$((rounds + 1))
+    e2e_start_app "$program"
+    e2e_wait_for "round $rounds: the program's window" 20 own_window
+}
+
+# Whether the curtain covers the graphs now: one colour all over the probe. Fails when there is
+# no picture to take (the program has ended).
+read_curtain() {
+    local png="$E2E_TMP/probe.png" region
+    e2e_shot "$wid" "$png" 2>/dev/null || return 1
+    region=$(e2e_regions "$png" "$graph_probe") || return 1
+    [ -n "$region" ] || return 1
+    if [ "${region// /}" = "$region" ]; then
+        curtain=shown
+    else
+        curtain=hidden
+    fi
+}
+
+# A program that still draws shows or hides the graphs at a click on "Графики".
+probe() {
+    local before start
+    probes=$((probes + 1))
+    read_curtain || return 0
+    before=$curtain
+    xdotool mousemove --window "$wid" "${graphs_button[@]}" click 1 2>/dev/null || return 0
+    clock_ms
+    start=$now
+    while :; do
+        app_running || return 0
+        if read_curtain && [ "$curtain" != "$before" ]; then
+            note_peak_memory
+            return 0
+        fi
+        clock_ms
+        if [ $((now - start)) -gt "$hang_ms" ]; then
+            e2e_fail "round $rounds: hang: the curtain over the graphs stayed $before" \
+                "${hang_ms} ms after a click on \"Графики\" (seed $seed)"
+        fi
+        sleep 0.05
+    done
+}
+
+# "Выход" or the close box: the program must be gone within 2 s.
+expect_exit() {
+    local how=$1 start
+    clock_ms
+    start=$now
+    while app_running; do
+        clock_ms
+        if [ $((now - start)) -gt "$hang_ms" ]; then
+            e2e_fail "round $rounds: still running ${hang_ms} ms after $how (seed $seed)"
+        fi
+        sleep 0.05
+    done
+}
+
+# One random action. The program may end during any of them; xdotool then finds no window and
+# its failure is of no interest.
+act() {
+    local x y n i chosen=()
+    actions=$((actions + 1))
+    draw 100
+    if [ "$pick" -lt 30 ]; then
+        draw "${client_size[0]}"
+        x=$pick
+        draw "${client_size[1]}"
+        y=$pick
+        xdotool mousemove --window "$wid" "$x" "$y" click 1 2>/dev/null || true
+    elif [ "$pick" -lt 40 ]; then
+        xdotool mousemove --window "$wid" "${power_switch[@]}" click 1 2>/dev/null || true
+    elif [ "$pick" -lt 48 ]; then
+        xdotool mousemove --window "$wid" "${power_switch[@]}" click --repeat 2 --delay 60 1 \
+            2>/dev/null || true
+    elif [ "$pick" -lt 54 ]; then
+        xdotool mousemove --window "$wid" "${power_switch[@]}" click --repeat 3 --delay 60 1 \
+            2>/dev/null || true
+    elif [ "$pick" -lt 60 ]; then
+        xdotool mousemove --window "$wid" "${graphs_button[@]}" click 1 2>/dev/null || true
+    elif [ "$pick" -lt 97 ]; then
+        draw 4
+        n=$((pick + 1))
+        for ((i = 0; i < n; i++)); do
+            draw ${#keys[@]}
+            chosen+=("${keys[$pick]}")
+        done
+        xdotool windowfocus "$wid" key --delay 30 "${chosen[@]}" 2>/dev/null || true
+    elif [ "$pick" -lt 99 ] || [ -z "$close_box" ]; then
+        xdotool mousemove --window "$wid" "${exit_button[@]}" click 1 2>/dev/null || true
+        expect_exit "a click on \"Выход\""
+    else
+        "$close_box" "$wid" 2>/dev/null || true
+        expect_exit "the close box"
+    fi
+}
+
+end_round() {
+    local status=0 signal
+    wait "$E2E_APP_PID" || status=$?
+    if e2e_sanitizer_report; then
+        e2e_fail "round $rounds: a sanitizer's report (seed $seed)"
+    fi
+    if [ "$status" -gt 128 ]; then
+        signal=$(kill -l $((status - 128)) 2>/dev/null || echo "$((status - 128))")
+        e2e_fail "round $rounds: the program died of SIG$signal (seed $seed)"
+    fi
+    [ "$status" -eq 0 ] || e2e_fail "round $rounds: exit status $status (seed $seed)"
+    exits[$status]=$((${exits[$status]:-0} + 1))
+}
+
+e2e_log "seed $seed, ${seconds}s"
+e2e_start_xvfb
+deadline=$((SECONDS + seconds))
+while [ "$SECONDS" -lt "$deadline" ]; do
+    start_round
+    next_probe=$((actions + 5))
+    while app_running && [ "$SECONDS" -lt "$deadline" ]; do
+        act
+        draw 150
+        sleep "0.$(printf '%03d' "$pick")"
+        if [ "$actions" -ge "$next_probe" ]; then
+            probe
+            next_probe=$((actions + 5))
+        fi
+    done
+    if app_running; then
+        note_peak_memory
+        xdotool mousemove --window "$wid" "${exit_button[@]}" click 1 2>/dev/null || true
+        expect_exit "a click on \"Выход\" at the end of the run"
+    fi
+    end_round
+done
+
+summary=
+for status in "${!exits[@]}"; do
+    summary+="${summary:+, }status $status: ${exits[$status]}"
+done
+echo "monkey: seed $seed, ${seconds}s: $rounds rounds, $actions actions, $probes hang probes; exits by status:" \
+    "${summary:-none}; peak resident memory $((peak_kb / 1024)) MB"
