@@ -698,12 +698,12 @@ class TestStaticScene : public QObject {
         QStringList notOnce;
         for (const scene::Layout* layout : {&scene::controlLayout(), &scene::staticScene()}) {
             auto check = [&](const auto& specs) {
-                for (const auto& spec : specs) {
+                for (const auto& element : specs) {
                     const auto& elements =
-                        form_->controls().surface(spec.parent).windowlessElements();
+                        form_->controls().surface(element.parent).windowlessElements();
                     if (std::count_if(elements.begin(), elements.end(),
-                                      [&](const auto& e) { return e->id() == spec.id; }) != 1) {
-                        notOnce << spec.id.toString();
+                                      [&](const auto& e) { return e->id() == element.id; }) != 1) {
+                        notOnce << element.id.toString();
                     }
                     ++laidOut;
                 }

@@ -91,10 +91,10 @@ struct Classroom::Table {
 
 Classroom::Classroom(Form1& form) : form_(form), chooseFile_(chooseFileInDialog) {
     menu_ = new QMenu(&form_);
-    for (const CommandSpec& spec : Table::kCommands) {
-        auto* action = new QAction(tr(spec.text), &form_);
+    for (const CommandSpec& row : Table::kCommands) {
+        auto* action = new QAction(tr(row.text), &form_);
         QList<QKeySequence> shortcuts;
-        for (const QKeyCombination key : spec.keys) {
+        for (const QKeyCombination key : row.keys) {
             if (key != QKeyCombination()) {
                 shortcuts << QKeySequence(key);
             }
@@ -106,12 +106,12 @@ Classroom::Classroom(Form1& form) : form_(form), chooseFile_(chooseFileInDialog)
         // nothing at all; the Russian letter is therefore taken from the key presses that no
         // shortcut took (keyPressed).
         form_.addAction(action);
-        if (spec.startsGroup) {
+        if (row.startsGroup) {
             menu_->addSeparator();
         }
         menu_->addAction(action);
-        connect(action, &QAction::triggered, this, spec.run);
-        actions_[static_cast<std::size_t>(spec.command)] = action;
+        connect(action, &QAction::triggered, this, row.run);
+        actions_[static_cast<std::size_t>(row.command)] = action;
     }
     QAction& pauseAction = action(Command::Pause);
     pauseAction.setCheckable(true);
@@ -127,9 +127,9 @@ QAction& Classroom::action(Command command) const {
 bool Classroom::keyPressed(const QKeyEvent& event) {
     const QKeyCombination pressed(event.modifiers() & ~Qt::KeypadModifier,
                                   static_cast<Qt::Key>(event.key()));
-    for (const CommandSpec& spec : Table::kCommands) {
-        if (spec.russianKey != QKeyCombination() && spec.russianKey == pressed) {
-            QAction& a = action(spec.command);
+    for (const CommandSpec& row : Table::kCommands) {
+        if (row.russianKey != QKeyCombination() && row.russianKey == pressed) {
+            QAction& a = action(row.command);
             if (!a.isEnabled()) {
                 return false;
             }
