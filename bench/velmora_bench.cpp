@@ -26,10 +26,10 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/form1.h"
 #include "app/identity.h"
 #include "app/translations.h"
 #include "bench_support.h"
+#include "demo/form1.h"
 
 namespace {
 

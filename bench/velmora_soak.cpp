@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/form1.h"
 #include "bench_support.h"
+#include "demo/form1.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/form1.h"
+#include "demo/form1.h"
 #include "shown_form.h"
 
 namespace driver {

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <memory>
 
-#include "app/form1.h"
+#include "demo/form1.h"
 #include "scene/surface.h"
 
 namespace shown {

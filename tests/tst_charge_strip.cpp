@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "app/application.h"
-#include "app/form1.h"
+#include "demo/form1.h"
 #include "instruments/charge_strip.h"
 
 namespace {

@@ -18,9 +18,9 @@
 
 #include "app/application.h"
 #include "app/classroom.h"
-#include "app/form1.h"
 #include "app/translations.h"
 #include "app/window_picture.h"
+#include "demo/form1.h"
 #include "demo_driver.h"
 #include "scene/colour.h"
 #include "shown_form.h"

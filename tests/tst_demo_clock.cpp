@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-#include "app/demo_clock.h"
+#include "demo/demo_clock.h"
 
 namespace {
 

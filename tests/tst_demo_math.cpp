@@ -1,7 +1,7 @@
 #include <QTest>
 #include <cmath>
 
-#include "app/demo_math.h"
+#include "demo/demo_math.h"
 
 // The numbers of one pass, checked against worked values of the design.
 class DemoMathTest : public QObject {

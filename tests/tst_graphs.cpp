@@ -8,8 +8,8 @@
 #include <numbers>
 
 #include "app/application.h"
-#include "app/demo_math.h"
-#include "app/form1.h"
+#include "demo/demo_math.h"
+#include "demo/form1.h"
 #include "graphs/plotter.h"
 #include "line_pixels.h"
 #include "scene/pictures.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "app/application.h"
-#include "app/form1.h"
+#include "demo/form1.h"
 #include "instruments/needle_meters.h"
 #include "line_pixels.h"
 #include "shown_form.h"

@@ -7,9 +7,9 @@
 #include <fstream>
 
 #include "app/application.h"
-#include "app/demo_math.h"
-#include "app/form1.h"
-#include "app/frame_pacing.h"
+#include "demo/demo_math.h"
+#include "demo/form1.h"
+#include "demo/frame_pacing.h"
 #include "demo_driver.h"
 #include "instruments/needle_meters.h"
 #include "line_pixels.h"

@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "app/application.h"
-#include "app/form1.h"
 #include "app/window_picture.h"
+#include "demo/form1.h"
 #include "line_pixels.h"
 #include "scene/layout.h"
 #include "shown_form.h"

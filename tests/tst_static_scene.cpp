@@ -12,8 +12,8 @@
 #include <memory>
 
 #include "app/application.h"
-#include "app/form1.h"
 #include "app/translations.h"
+#include "demo/form1.h"
 #include "scene/layout.h"
 #include "scene/pictures.h"
 #include "shown_form.h"

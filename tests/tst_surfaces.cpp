@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "app/application.h"
-#include "app/form1.h"
+#include "demo/form1.h"
 #include "scene/colour.h"
 #include "shown_form.h"
 

@@ -16,8 +16,8 @@
 #include <type_traits>
 
 #include "app/application.h"
-#include "app/form1.h"
 #include "app/translations.h"
+#include "demo/form1.h"
 #include "scene/colour.h"
 #include "scene/fonts.h"
 #include "scene/layout.h"

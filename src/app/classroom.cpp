@@ -12,10 +12,10 @@
 #include <QStandardPaths>
 #include <QTextBrowser>
 
-#include "app/demo_clock.h"
-#include "app/form1.h"
 #include "app/help_page.h"
 #include "app/window_picture.h"
+#include "demo/demo_clock.h"
+#include "demo/form1.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 
 #include "app/application.h"
 #include "app/command_line.h"
-#include "app/form1.h"
 #include "app/identity.h"
 #include "app/translations.h"
 #include "app/window_system_guard.h"
+#include "demo/form1.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "instruments/charge_strip.h"
 
 #include "app/conversions.h"
-#include "app/form1.h"
+#include "demo/form1.h"
 
 namespace instruments {
 

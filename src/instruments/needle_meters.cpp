@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "app/conversions.h"
-#include "app/form1.h"
+#include "demo/form1.h"
 
 namespace instruments {
 

@@ -1,4 +1,4 @@
-#include "app/demo_math.h"
+#include "demo/demo_math.h"
 
 #include <array>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "demo/form1.h"
 
 // Every display back to rest. Running it twice leaves the same state as running it once. The
 // terminal labels keep the signs of the last pass, and the needles' stored angles stay.

@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "app/classroom.h"
-#include "app/demo_math.h"
-#include "app/form1.h"
-#include "app/frame_pacing.h"
+#include "demo/demo_math.h"
+#include "demo/form1.h"
+#include "demo/frame_pacing.h"
 
 std::pair<double, double> Form1::Phases(double t) const {
     return {std::cos(omega * t), std::sin(omega * t)};

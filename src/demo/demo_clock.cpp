@@ -1,4 +1,4 @@
-#include "app/demo_clock.h"
+#include "demo/demo_clock.h"
 
 #include <algorithm>
 #include <utility>

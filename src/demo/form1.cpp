@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "demo/form1.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>

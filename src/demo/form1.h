@@ -7,7 +7,7 @@
 #include <memory>
 #include <utility>
 
-#include "app/demo_clock.h"
+#include "demo/demo_clock.h"
 #include "scene/controls.h"
 #include "scene/picture_box.h"
 #include "scene/surface.h"

@@ -1,5 +1,5 @@
 #include "app/classroom.h"
-#include "app/form1.h"
+#include "demo/form1.h"
 
 // The switch's look is the only record of whether it is on. A press to start returns only when
 // the run it starts has ended; a press to stop is seen inside that run's yield, where its nested
