@@ -17,9 +17,9 @@
 #include <cmath>
 
 #include "app/application.h"
-#include "app/classroom.h"
 #include "app/translations.h"
-#include "app/window_picture.h"
+#include "classroom/classroom.h"
+#include "classroom/window_picture.h"
 #include "demo/form1.h"
 #include "demo_driver.h"
 #include "scene/colour.h"

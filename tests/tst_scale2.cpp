@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "app/application.h"
-#include "app/window_picture.h"
+#include "classroom/window_picture.h"
 #include "demo/form1.h"
 #include "line_pixels.h"
 #include "scene/layout.h"

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "app/classroom.h"
+#include "classroom/classroom.h"
 #include "scene/pictures.h"
 #include "scene/units.h"
 

@@ -1,4 +1,4 @@
-#include "app/classroom.h"
+#include "classroom/classroom.h"
 #include "demo/form1.h"
 
 // The switch's look is the only record of whether it is on. A press to start returns only when

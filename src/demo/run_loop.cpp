@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <cmath>
 
-#include "app/classroom.h"
+#include "classroom/classroom.h"
 #include "demo/demo_math.h"
 #include "demo/form1.h"
 #include "demo/frame_pacing.h"

@@ -1,4 +1,4 @@
-#include "app/help_page.h"
+#include "classroom/help_page.h"
 
 #include <QAction>
 #include <QCoreApplication>

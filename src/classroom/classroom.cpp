@@ -1,4 +1,4 @@
-#include "app/classroom.h"
+#include "classroom/classroom.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -12,8 +12,8 @@
 #include <QStandardPaths>
 #include <QTextBrowser>
 
-#include "app/help_page.h"
-#include "app/window_picture.h"
+#include "classroom/help_page.h"
+#include "classroom/window_picture.h"
 #include "demo/demo_clock.h"
 #include "demo/form1.h"
 

@@ -1,4 +1,4 @@
-#include "app/window_picture.h"
+#include "classroom/window_picture.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
