@@ -25,11 +25,11 @@
 #include <optional>
 #include <vector>
 
-#include "app/application.h"
-#include "app/identity.h"
-#include "app/translations.h"
 #include "bench_support.h"
 #include "demo/form1.h"
+#include "shell/application.h"
+#include "shell/identity.h"
+#include "shell/translations.h"
 
 namespace {
 

@@ -18,9 +18,9 @@
 #include <optional>
 #include <vector>
 
-#include "app/application.h"
 #include "bench_support.h"
 #include "demo/form1.h"
+#include "shell/application.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "app/application.h"
 #include "demo_driver.h"
+#include "shell/application.h"
 #include "shown_form.h"
 
 namespace {

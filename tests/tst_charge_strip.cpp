@@ -4,9 +4,9 @@
 #include <QtTest>
 #include <stdexcept>
 
-#include "app/application.h"
 #include "demo/form1.h"
 #include "instruments/charge_strip.h"
+#include "shell/application.h"
 
 namespace {
 

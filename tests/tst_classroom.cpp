@@ -16,13 +16,13 @@
 #include <QtTest>
 #include <cmath>
 
-#include "app/application.h"
-#include "app/translations.h"
 #include "classroom/classroom.h"
 #include "classroom/window_picture.h"
 #include "demo/form1.h"
 #include "demo_driver.h"
 #include "scene/colour.h"
+#include "shell/application.h"
+#include "shell/translations.h"
 #include "shown_form.h"
 
 namespace {

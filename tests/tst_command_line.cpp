@@ -3,7 +3,7 @@
 
 #include <QtTest>
 
-#include "app/command_line.h"
+#include "shell/command_line.h"
 
 using Action = CommandLine::Action;
 

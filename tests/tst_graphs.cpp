@@ -7,12 +7,12 @@
 #include <limits>
 #include <numbers>
 
-#include "app/application.h"
 #include "demo/demo_math.h"
 #include "demo/form1.h"
 #include "graphs/plotter.h"
 #include "line_pixels.h"
 #include "scene/pictures.h"
+#include "shell/application.h"
 #include "shown_form.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/application.h"
 #include "demo/form1.h"
 #include "scene/colour.h"
 #include "scene/tavik.h"
+#include "shell/application.h"
 #include "shown_form.h"
 
 using shown::px;

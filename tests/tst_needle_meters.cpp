@@ -5,10 +5,10 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "app/application.h"
 #include "demo/form1.h"
 #include "instruments/needle_meters.h"
 #include "line_pixels.h"
+#include "shell/application.h"
 #include "shown_form.h"
 
 namespace {

@@ -6,13 +6,13 @@
 #include <QTest>
 #include <fstream>
 
-#include "app/application.h"
 #include "demo/demo_math.h"
 #include "demo/form1.h"
 #include "demo/frame_pacing.h"
 #include "demo_driver.h"
 #include "instruments/needle_meters.h"
 #include "line_pixels.h"
+#include "shell/application.h"
 #include "shown_form.h"
 
 namespace {

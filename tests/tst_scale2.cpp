@@ -4,11 +4,11 @@
 
 #include <QtTest>
 
-#include "app/application.h"
 #include "classroom/window_picture.h"
 #include "demo/form1.h"
 #include "line_pixels.h"
 #include "scene/layout.h"
+#include "shell/application.h"
 #include "shown_form.h"
 
 using shown::px;

@@ -11,11 +11,11 @@
 #include <cmath>
 #include <memory>
 
-#include "app/application.h"
-#include "app/translations.h"
 #include "demo/form1.h"
 #include "scene/layout.h"
 #include "scene/pictures.h"
+#include "shell/application.h"
+#include "shell/translations.h"
 #include "shown_form.h"
 
 using scene::Id;

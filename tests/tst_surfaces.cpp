@@ -8,9 +8,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/application.h"
 #include "demo/form1.h"
 #include "scene/colour.h"
+#include "shell/application.h"
 #include "shown_form.h"
 
 using shown::px;

@@ -15,13 +15,13 @@
 #include <set>
 #include <type_traits>
 
-#include "app/application.h"
-#include "app/translations.h"
 #include "demo/form1.h"
 #include "scene/colour.h"
 #include "scene/fonts.h"
 #include "scene/layout.h"
 #include "scene/units.h"
+#include "shell/application.h"
+#include "shell/translations.h"
 #include "shown_form.h"
 
 using shown::px;

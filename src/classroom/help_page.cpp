@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QKeySequence>
 
-#include "app/command_line.h"
+#include "shell/command_line.h"
 
 namespace {
 

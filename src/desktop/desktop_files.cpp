@@ -11,9 +11,9 @@
 #include <QXmlStreamWriter>
 #include <cstdio>
 
-#include "app/identity.h"
-#include "app/translations.h"
 #include "scene/pictures.h"
+#include "shell/identity.h"
+#include "shell/translations.h"
 
 namespace desktop {
 

@@ -1,4 +1,4 @@
-#include "app/translations.h"
+#include "shell/translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

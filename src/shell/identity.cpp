@@ -1,4 +1,4 @@
-#include "app/identity.h"
+#include "shell/identity.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "app/command_line.h"
+#include "shell/command_line.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/identity.h"
+#include "shell/identity.h"
 
 namespace {
 

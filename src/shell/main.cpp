@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/application.h"
-#include "app/command_line.h"
-#include "app/identity.h"
-#include "app/translations.h"
-#include "app/window_system_guard.h"
 #include "demo/form1.h"
+#include "shell/application.h"
+#include "shell/command_line.h"
+#include "shell/identity.h"
+#include "shell/translations.h"
+#include "shell/window_system_guard.h"
 
 namespace {
 

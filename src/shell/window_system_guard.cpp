@@ -1,4 +1,4 @@
-#include "app/window_system_guard.h"
+#include "shell/window_system_guard.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/translations.h"
+#include "shell/translations.h"
 
 namespace {
 
