@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "app/conversions.h"
+#include "scene/conversions.h"
 
 namespace demo {
 

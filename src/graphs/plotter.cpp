@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/conversions.h"
 #include "demo/form1.h"
+#include "scene/conversions.h"
 
 namespace graphs {
 

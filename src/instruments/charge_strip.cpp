@@ -1,7 +1,7 @@
 #include "instruments/charge_strip.h"
 
-#include "app/conversions.h"
 #include "demo/form1.h"
+#include "scene/conversions.h"
 
 namespace instruments {
 
