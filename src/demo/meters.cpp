@@ -1,0 +1,43 @@
+// The two dials: their repaint handlers and the needles the run loop swings.
+
+#include "demo/form1.h"
+#include "instruments/needle_meters.h"
+
+namespace {
+
+void drawNeedle(scene::Surface& dial, QPoint tip, scene::ColourNumber colour) {
+    dial.drawLine(static_cast<float>(instruments::kNeedlePivot.x()),
+                  static_cast<float>(instruments::kNeedlePivot.y()), static_cast<float>(tip.x()),
+                  static_cast<float>(tip.y()), colour);
+}
+
+}  // namespace
+
+// The repaint handlers add the rest needle only; they neither clear the dial nor look at the
+// stored angle, so the next update still erases the needle it drew itself.
+void Form1::picamp_Paint() {
+    drawNeedle(*picamp, instruments::kRestNeedleTip, instruments::kNeedleGrey);
+}
+
+void Form1::picvolt_Paint() {
+    drawNeedle(*picvolt, instruments::kRestNeedleTip, instruments::kNeedleGrey);
+}
+
+void Form1::DrawAmmeter(double degrees) {
+    swingNeedle(*picamp, instruments::kAmmeterFace, ammeterAngle, degrees);
+}
+
+void Form1::DrawVoltmeter(double degrees) {
+    swingNeedle(*picvolt, instruments::kVoltmeterFace, voltmeterAngle, degrees);
+}
+
+void Form1::swingNeedle(scene::Surface& dial, scene::ColourNumber background, double& storedAngle,
+                        double degrees) {
+    // The old needle is erased by drawing it again, to exactly the same tip, in the dial colour;
+    // the dial is never cleared.
+    drawNeedle(dial, instruments::needleTip(storedAngle, pi, needleLength), background);
+    const double angle = instruments::degreesToRadians(degrees, pi);
+    drawNeedle(dial, instruments::needleTip(angle, pi, needleLength), instruments::kNeedleGrey);
+    // Stored last: if drawing the new needle fails, the angle still names the needle on the dial.
+    storedAngle = angle;
+}
