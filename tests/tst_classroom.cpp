@@ -22,6 +22,7 @@
 #include "demo_driver.h"
 #include "scene/colour.h"
 #include "shell/application.h"
+#include "shell/command_line.h"
 #include "shell/translations.h"
 #include "shown_form.h"
 
@@ -30,8 +31,17 @@ namespace {
 using Command = Classroom::Command;
 using driver::Demo;
 
+// The window of the program: the demonstration with the classroom's commands.
+struct Lesson : Demo {
+    Lesson() { attachClassroom(*form, optionLines); }
+};
+
+Classroom& classroomOf(const Form1& form) {
+    return *form.findChild<Classroom*>();
+}
+
 QAction& action(const Form1& form, Command command) {
-    return form.classroom().action(command);
+    return classroomOf(form).action(command);
 }
 
 QAction& action(const Demo& d, Command command) {
@@ -85,7 +95,7 @@ class ClassroomTest : public QObject {
     // pixel for pixel, however long the pause; continued in the yield at wall time 2.25, the
     // next pass is one step on from the paused instant.
     void pausedRunHoldsStill() {
-        Demo d;
+        Lesson d;
         d.form->picShirma->hide();
         QVERIFY(shown::show(*d.form));
         QImage paused;
@@ -131,9 +141,9 @@ class ClassroomTest : public QObject {
         QFETCH(QString, title);
         QList<Point> normal;
         QList<Point> slowed;
-        Demo reference;
+        Lesson reference;
         DRIVE(reference.run(70, [&](Demo& demo) { normal << newest(*demo.form); }));
-        Demo d;
+        Lesson d;
         for (int i = 0; i < slowerPresses; ++i) {
             action(d, Command::Slower).trigger();
         }
@@ -152,7 +162,7 @@ class ClassroomTest : public QObject {
     // Paused just after the pass that ran past the sweep's end, the full sweep stays on show;
     // the wrap comes with the first pass after the run continues.
     void aPauseAtTheEndOfASweepKeepsIt() {
-        Demo d;
+        Lesson d;
         DRIVE(d.run(70, [](Demo& demo) {
             const Form1& f = *demo.form;
             if (demo.pass == 63) {  // pass 62 plotted at 15.25
@@ -174,7 +184,7 @@ class ClassroomTest : public QObject {
     // Pause is there only while a run is on; stopping ends it, and the next run starts unpaused
     // at the speed chosen for the session.
     void theSwitchEndsAPause() {
-        Demo d;
+        Lesson d;
         QVERIFY(!action(d, Command::Pause).isEnabled());
         action(d, Command::Slower).trigger();
         DRIVE(d.run(4, [](Demo& demo) {
@@ -224,8 +234,9 @@ class ClassroomTest : public QObject {
         QFETCH(int, modifiers);
         QFETCH(int, command);
         Form1 form;
+        attachClassroom(form);
         QVERIFY(shown::show(form));
-        const Classroom& classroom = form.classroom();
+        const Classroom& classroom = classroomOf(form);
         classroom.action(Command::Pause).setEnabled(true);
         QList<std::shared_ptr<QSignalSpy>> done;
         for (int c = 0; c <= static_cast<int>(Command::Help); ++c) {
@@ -258,6 +269,7 @@ class ClassroomTest : public QObject {
     // The keys the sliders and buttons use are nobody's shortcut.
     void controlKeysStayTheControls() {
         Form1 form;
+        attachClassroom(form);
         const Qt::Key controlKeys[] = {
             Qt::Key_Left,     Qt::Key_Right, Qt::Key_Up,      Qt::Key_Down,  Qt::Key_PageUp,
             Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End,     Qt::Key_Space, Qt::Key_Return,
@@ -300,7 +312,7 @@ class ClassroomTest : public QObject {
     // them changes nothing on the window. In particular no rest needle appears on the voltmeter,
     // whose needle the last pass put at -30 degrees.
     void pictureIsWhatTheWindowShows() {
-        Demo d;
+        Lesson d;
         d.form->picShirma->hide();
         QVERIFY(shown::show(*d.form));
         QGuiApplication::clipboard()->clear();
@@ -383,12 +395,12 @@ class ClassroomTest : public QObject {
         QFETCH(bool, saved);
         QTemporaryDir dir;
         const QString path = dir.filePath(name);
-        Demo d;
+        Lesson d;
         QVERIFY(shown::show(*d.form));
         QImage shown;
         QString message;
         bool standingWhileChoosing = false;
-        d.form->classroom().setFileChooser([&](QWidget&, const QString&, const QString&) {
+        classroomOf(*d.form).setFileChooser([&](QWidget&, const QString&, const QString&) {
             standingWhileChoosing = d.form->demoClock().standing();
             d.now += 10;
             return path;
@@ -420,6 +432,7 @@ class ClassroomTest : public QObject {
     // none) and offers a PNG named for the moment.
     void saveDialog() {
         Form1 form;
+        attachClassroom(form);
         QString folder;
         QString offered;
         const auto dialogShown = whenShown<QFileDialog>([&](QFileDialog& dialog) {
@@ -443,6 +456,7 @@ class ClassroomTest : public QObject {
     // and the demonstration's time stands still while it is open.
     void contextMenu() {
         Form1 form;
+        attachClassroom(form);
         QVERIFY(shown::show(form));
         QStringList items;
         bool standing = false;
@@ -467,13 +481,13 @@ class ClassroomTest : public QObject {
     // F1 opens the help in a window of its own that does not hold the run; pressed again it
     // brings the same window back.
     void help() {
-        Demo d;
+        Lesson d;
         QVERIFY(shown::show(*d.form));
         QPointer<QTextBrowser> help;
         DRIVE(d.run(6, [&](Demo& demo) {
             if (demo.pass == 2) {
                 QTest::keyClick(demo.form->windowHandle(), Qt::Key_F1);
-                help = demo.form->classroom().helpWindow();
+                help = classroomOf(*demo.form).helpWindow();
                 QVERIFY(help && help->isVisible() && help->isWindow());
                 QVERIFY(!help->isModal());
                 QCOMPARE(help->windowTitle(), QStringLiteral("Velmora — справка"));
@@ -484,7 +498,7 @@ class ClassroomTest : public QObject {
                 help->close();
             } else if (demo.pass == 4) {
                 action(demo, Command::Help).trigger();
-                QCOMPARE(demo.form->classroom().helpWindow(), help.data());
+                QCOMPARE(classroomOf(*demo.form).helpWindow(), help.data());
                 QVERIFY(help->isVisible());
             }
         }));

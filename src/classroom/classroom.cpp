@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -89,10 +90,12 @@ struct Classroom::Table {
     };
 };
 
-Classroom::Classroom(Form1& form) : form_(form), chooseFile_(chooseFileInDialog) {
-    menu_ = new QMenu(&form_);
+Classroom::Classroom(Targets targets)
+    : QObject(&targets.window), targets_(std::move(targets)), chooseFile_(chooseFileInDialog) {
+    QWidget& window = targets_.window;
+    menu_ = new QMenu(&window);
     for (const CommandSpec& row : Table::kCommands) {
-        auto* action = new QAction(tr(row.text), &form_);
+        auto* action = new QAction(tr(row.text), &window);
         QList<QKeySequence> shortcuts;
         for (const QKeyCombination key : row.keys) {
             if (key != QKeyCombination()) {
@@ -105,7 +108,7 @@ Classroom::Classroom(Form1& form) : form_(form), chooseFile_(chooseFileInDialog)
         // second shortcut for the Russian letter would make the key ambiguous, and it would do
         // nothing at all; the Russian letter is therefore taken from the key presses that no
         // shortcut took (keyPressed).
-        form_.addAction(action);
+        window.addAction(action);
         if (row.startsGroup) {
             menu_->addSeparator();
         }
@@ -116,12 +119,29 @@ Classroom::Classroom(Form1& form) : form_(form), chooseFile_(chooseFileInDialog)
     QAction& pauseAction = action(Command::Pause);
     pauseAction.setCheckable(true);
     pauseAction.setEnabled(false);
+    window.installEventFilter(this);
 }
 
 Classroom::~Classroom() = default;
 
 QAction& Classroom::action(Command command) const {
     return *actions_[static_cast<std::size_t>(command)];
+}
+
+// A right click anywhere on the window, also on a control that has no menu of its own, and the
+// keyboard's menu key; keys that reach the window: no shortcut took them and the control with the
+// focus did not use them.
+bool Classroom::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &targets_.window) {
+        if (event->type() == QEvent::ContextMenu) {
+            showMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress && keyPressed(*static_cast<QKeyEvent*>(event))) {
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 bool Classroom::keyPressed(const QKeyEvent& event) {
@@ -140,9 +160,9 @@ bool Classroom::keyPressed(const QKeyEvent& event) {
     return false;
 }
 
-void Classroom::switched() {
+void Classroom::switched(bool running) {
     QAction& pauseAction = action(Command::Pause);
-    pauseAction.setEnabled(form_.running == 1);
+    pauseAction.setEnabled(running);
     if (pauseAction.isChecked()) {
         pauseAction.setChecked(false);
         togglePause();
@@ -150,16 +170,16 @@ void Classroom::switched() {
 }
 
 void Classroom::togglePause() {
-    form_.demoClock().setPaused(action(Command::Pause).isChecked());
+    targets_.clock.setPaused(action(Command::Pause).isChecked());
     showTime();
 }
 
 void Classroom::slowDown() {
-    setSlowdown(slower(form_.demoClock().slowdown()));
+    setSlowdown(slower(targets_.clock.slowdown()));
 }
 
 void Classroom::speedUp() {
-    setSlowdown(faster(form_.demoClock().slowdown()));
+    setSlowdown(faster(targets_.clock.slowdown()));
 }
 
 void Classroom::normalSpeed() {
@@ -167,36 +187,36 @@ void Classroom::normalSpeed() {
 }
 
 void Classroom::setSlowdown(int slowdown) {
-    form_.demoClock().setSlowdown(slowdown);
+    targets_.clock.setSlowdown(slowdown);
     showTime();
 }
 
 void Classroom::showTime() {
-    const DemoClock& clock = form_.demoClock();
-    form_.setWindowTitle(demoTimeTitle(clock.paused(), clock.slowdown()));
-    emit timeChanged();
+    const DemoClock& clock = targets_.clock;
+    targets_.window.setWindowTitle(demoTimeTitle(clock.paused(), clock.slowdown()));
 }
 
 void Classroom::showMenu(const QPoint& globalPos) {
-    const DemoClock::Hold hold(form_.demoClock());
+    const DemoClock::Hold hold(targets_.clock);
     menu_->exec(globalPos);
 }
 
 void Classroom::savePicture() {
     // The picture is taken at the moment of the command, before the dialog covers anything.
-    const QImage picture = windowPicture(form_);
-    const DemoClock::Hold hold(form_.demoClock());
+    const QImage picture = targets_.picture();
+    const DemoClock::Hold hold(targets_.clock);
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QDir::homePath();
     }
-    const QString path = chooseFile_(form_, folder, pictureFileName(QDateTime::currentDateTime()));
+    const QString path =
+        chooseFile_(targets_.window, folder, pictureFileName(QDateTime::currentDateTime()));
     if (path.isEmpty()) {
         return;
     }
     const QString failure = writePng(picture, path);
     if (!failure.isEmpty()) {
-        QMessageBox::warning(&form_, tr("Картинка не сохранена"),
+        QMessageBox::warning(&targets_.window, tr("Картинка не сохранена"),
                              tr("Картинку окна не удалось сохранить в файл «%1»: %2. Прежний "
                                 "файл с этим именем, если он был, не изменился.")
                                  .arg(QDir::toNativeSeparators(path), failure));
@@ -204,21 +224,28 @@ void Classroom::savePicture() {
 }
 
 void Classroom::copyPicture() {
-    QGuiApplication::clipboard()->setImage(windowPicture(form_));
+    QGuiApplication::clipboard()->setImage(targets_.picture());
 }
 
 void Classroom::showHelp() {
     if (!help_) {
-        help_ = new QTextBrowser(&form_);
+        help_ = new QTextBrowser(&targets_.window);
         help_->setWindowFlag(Qt::Window);
         help_->setWindowTitle(tr("Velmora — справка"));
         QList<QAction*> commands(actions_.begin(), actions_.end());
-        help_->setHtml(helpPage(commands));
+        help_->setHtml(helpPage(commands, targets_.options ? targets_.options() : QString()));
         help_->resize(640, 620);
     }
     help_->show();
     help_->raise();
     help_->activateWindow();
+}
+
+Classroom& attachClassroom(Form1& form, std::function<QString()> options) {
+    auto* classroom = new Classroom(
+        {form, form.demoClock(), [&form] { return windowPicture(form); }, std::move(options)});
+    QObject::connect(&form, &Form1::switched, classroom, &Classroom::switched);
+    return *classroom;
 }
 
 QString chooseFileInDialog(QWidget& parent, const QString& folder, const QString& name) {

@@ -4,8 +4,6 @@
 #include <QCoreApplication>
 #include <QKeySequence>
 
-#include "shell/command_line.h"
-
 namespace {
 
 class Texts {
@@ -54,7 +52,7 @@ class Texts {
 
 }  // namespace
 
-QString helpPage(const QList<QAction*>& commands) {
+QString helpPage(const QList<QAction*>& commands, const QString& options) {
     QString keys = QStringLiteral("<table cellpadding=\"3\">");
     for (const QAction* command : commands) {
         QStringList names;
@@ -66,10 +64,11 @@ QString helpPage(const QList<QAction*>& commands) {
                          command->text().remove(QLatin1Char('&')).toHtmlEscaped());
     }
     keys += QStringLiteral("</table>");
-    // The option lines of `velmora --help`, without its usage line, description and heading.
-    const QString help =
-        parseCommandLine({QStringLiteral("velmora"), QStringLiteral("--help")}).output;
-    const QString options = help.section(QStringLiteral("\n\n"), 1).section(QLatin1Char('\n'), 1);
-    return Texts::physicsAndControls() + Texts::commandsHeading() + keys + Texts::aboutKeys() +
-           Texts::optionsHeading() + QStringLiteral("<pre>%1</pre>").arg(options.toHtmlEscaped());
+    QString page =
+        Texts::physicsAndControls() + Texts::commandsHeading() + keys + Texts::aboutKeys();
+    if (!options.isEmpty()) {
+        page +=
+            Texts::optionsHeading() + QStringLiteral("<pre>%1</pre>").arg(options.toHtmlEscaped());
+    }
+    return page;
 }

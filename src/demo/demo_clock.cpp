@@ -20,11 +20,13 @@ void DemoClock::rebase() {
 void DemoClock::setPaused(bool paused) {
     rebase();
     paused_ = paused;
+    emit changed();
 }
 
 void DemoClock::setSlowdown(int slowdown) {
     rebase();
     slowdown_ = std::clamp(slowdown, kNormalSpeed, kSlowestSpeed);
+    emit changed();
 }
 
 DemoClock::Hold::Hold(DemoClock& clock) : clock_(clock) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <functional>
 
 // The demonstration's own time, in seconds, read from the wall clock. It runs at the wall clock's
@@ -8,7 +9,9 @@
 // goes on from the instant it stood at, without a jump.
 //
 // Until anything of this is used it is the wall clock itself, to the last bit.
-class DemoClock {
+class DemoClock : public QObject {
+    Q_OBJECT
+
   public:
     // `wall`: monotonic seconds.
     explicit DemoClock(std::function<double()> wall);
@@ -39,6 +42,10 @@ class DemoClock {
 
     // Paused or held.
     bool standing() const { return paused_ || holds_ > 0; }
+
+  signals:
+    // Paused, continued or set to another speed (a hold changes nothing the run shows).
+    void changed();
 
   private:
     // Makes the present instant the start of the next stretch, before the rules of the time

@@ -1,13 +1,10 @@
 #include "demo/form1.h"
 
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QSlider>
 
-#include "classroom/classroom.h"
 #include "scene/pictures.h"
 #include "scene/units.h"
 
@@ -90,8 +87,6 @@ Form1::Form1(Platform platform)
     connect(picvolt, &scene::Surface::repaintRequested, this,
             [this] { handle(&Form1::picvolt_Paint); });
 
-    classroom_ = std::make_unique<Classroom>(*this);
-
     Form_Load();
 }
 
@@ -148,7 +143,7 @@ void Form1::handle(void (Form1::*handler)()) {
             picOn->setAppearance(scene::Appearance::Flat);
             picOn->setBackColor(scene::kLightGrey);
             running = 0;
-            classroom_->switched();
+            emit switched(false);
             ResetDemo();
         }
     }
@@ -157,20 +152,6 @@ void Form1::handle(void (Form1::*handler)()) {
 void Form1::closeEvent(QCloseEvent* event) {
     endProgram();
     event->accept();
-}
-
-// A right click anywhere on the window, also on a control that has no menu of its own, and the
-// keyboard's menu key.
-void Form1::contextMenuEvent(QContextMenuEvent* event) {
-    classroom_->showMenu(event->globalPos());
-}
-
-// Keys that reach the window: no shortcut took them and the control with the focus did not use
-// them.
-void Form1::keyPressEvent(QKeyEvent* event) {
-    if (!classroom_->keyPressed(*event)) {
-        Surface::keyPressEvent(event);
-    }
 }
 
 void Form1::endProgram() {

@@ -1,5 +1,8 @@
 #pragma once
 
+// The demonstration: the window object with every control and all the state of the run, its
+// run loop, handlers and reset, the numbers of one pass and the clock it follows.
+
 #include <QElapsedTimer>
 #include <array>
 #include <cstdint>
@@ -13,7 +16,6 @@
 #include "scene/surface.h"
 #include "scene/tavik.h"
 
-class Classroom;
 class QPushButton;
 class QSlider;
 
@@ -118,8 +120,6 @@ class Form1 : public scene::Surface {
 
     // The time the run loop follows: it can be paused and slowed down.
     DemoClock& demoClock() { return demoClock_; }
-    // Pause and speed, the window's picture and the help page, with their keys and menu.
-    Classroom& classroom() const { return *classroom_; }
 
     // True once the program is ending (exit button or close box): no loop runs on.
     bool isEnding() const { return ending_; }
@@ -128,10 +128,13 @@ class Form1 : public scene::Surface {
     // The client area as laid out, in pixels at scale 1: 1016 × 734.
     static QSize laidOutSize();
 
+  signals:
+    // The switch was pressed, or a failure that ended the run turned it off: `on` says whether a
+    // run is on now.
+    void switched(bool on);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // One needle update on a dial: erase the last needle, draw the new one, store its angle.
@@ -161,7 +164,6 @@ class Form1 : public scene::Surface {
     std::unique_ptr<scene::Controls> controls_;
     std::array<scene::PictureBox*, 16> pictok_{};
     std::array<Tavik::Mark*, 76> tok_{};
-    std::unique_ptr<Classroom> classroom_;
     bool ending_ = false;
     int activeRuns_ = 0;
     bool restartRequested_ = false;  // a start pressed inside a run's yield, after a stop

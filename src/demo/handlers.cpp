@@ -1,4 +1,3 @@
-#include "classroom/classroom.h"
 #include "demo/form1.h"
 
 // The switch's look is the only record of whether it is on. A press to start returns only when
@@ -19,7 +18,7 @@ void Form1::picOn_Click() {
         picOn->setBackColor(scene::kLightGrey);
         running = 0;
     }
-    classroom_->switched();
+    emit switched(running == 1);
     restartRequested_ = running == 1 && activeRuns_ > 0;
     if (!restartRequested_) {
         RunDemo();

@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <cmath>
 
-#include "classroom/classroom.h"
 #include "demo/demo_math.h"
 #include "demo/form1.h"
 #include "demo/frame_pacing.h"
@@ -108,7 +107,7 @@ void Form1::waitForChange() {
     for (const scene::Surface* dial : {picamp, picvolt}) {
         connect(dial, &scene::Surface::repaintRequested, &wait, &QEventLoop::quit);
     }
-    connect(classroom_.get(), &Classroom::timeChanged, &wait, &QEventLoop::quit);
+    connect(&demoClock_, &DemoClock::changed, &wait, &QEventLoop::quit);
     wait.exec();
 }
 

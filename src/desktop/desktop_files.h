@@ -1,5 +1,8 @@
 #pragma once
 
+// The build's tool for the Linux desktop: the menu entry, metainfo and icons, written from the
+// program's own texts and drawings.
+
 #include <QDate>
 #include <QString>
 

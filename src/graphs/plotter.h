@@ -1,5 +1,7 @@
 #pragma once
 
+// The graphs' numbers: the point each curve reaches in one step, as a pure function.
+
 #include <cstdint>
 
 #include "scene/colour.h"

@@ -1,5 +1,8 @@
 #pragma once
 
+// The instruments' numbers: where a needle points and which markers carry the charge packet,
+// as pure functions over the scene's colours and whole-number rules.
+
 #include <QPoint>
 
 #include "scene/colour.h"

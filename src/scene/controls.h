@@ -1,5 +1,8 @@
 #pragma once
 
+// The scene, the bottom layer: the window's controls and drawing surfaces, created from the
+// layout tables in twips, and the static picture around them. It knows nothing of what moves.
+
 #include <QHash>
 #include <QString>
 #include <QWidget>

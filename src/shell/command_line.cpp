@@ -101,6 +101,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     return result;
 }
 
+QString optionLines() {
+    const QString help =
+        parseCommandLine({QStringLiteral("velmora"), QStringLiteral("--help")}).output;
+    return help.section(QStringLiteral("\n\n"), 1).section(QLatin1Char('\n'), 1);
+}
+
 int exitStatus(const CommandLine& commandLine) {
     return commandLine.action == CommandLine::Action::Fail ? 2 : 0;
 }

@@ -31,6 +31,10 @@ inline constexpr double kLargestScale = 4;
 // installed, the texts come out in the interface language.
 CommandLine parseCommandLine(const QStringList& arguments);
 
+// The option lines of `velmora --help`, without its usage line, description and heading, in the
+// language of the translations installed.
+QString optionLines();
+
 // The status the program ends with when it does not run: 0 for help and version, 2 for a mistake.
 int exitStatus(const CommandLine& commandLine);
 

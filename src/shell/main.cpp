@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "classroom/classroom.h"
 #include "demo/form1.h"
 #include "shell/application.h"
 #include "shell/command_line.h"
@@ -68,6 +69,7 @@ int main(int argc, char* argv[]) {
     translations.install();
     setUpApplication();
     Form1 form;
+    attachClassroom(form, optionLines);
     form.show();
     return QApplication::exec();
 }
