@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Сохранить картинку окна</source>
-        <translation>Save the window's picture</translation>
+        <translation>Save the window&apos;s picture</translation>
     </message>
     <message>
         <source>Картинки PNG (*.png)</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Картинку окна не удалось сохранить в файл «%1»: %2. Прежний файл с этим именем, если он был, не изменился.</source>
-        <translation>The window's picture could not be saved to the file '%1': %2. An earlier file of that name, if there was one, is unchanged.</translation>
+        <translation>The window&apos;s picture could not be saved to the file &apos;%1&apos;: %2. An earlier file of that name, if there was one, is unchanged.</translation>
     </message>
     <message>
         <source>Velmora — справка</source>
@@ -88,11 +88,11 @@
     </message>
     <message>
         <source>лишний аргумент «%1»</source>
-        <translation>unexpected argument '%1'</translation>
+        <translation>unexpected argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>язык «%1» не знаком: можно ru или en</source>
-        <translation>unknown language '%1': use ru or en</translation>
+        <translation>unknown language &apos;%1&apos;: use ru or en</translation>
     </message>
     <message>
         <source>--scale и --fit вместе не задаются: выберите одно</source>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>масштаб «%1» не подходит: нужно число от 1 до 4</source>
-        <translation>scale '%1' is not possible: give a number from 1 to 4</translation>
+        <translation>scale &apos;%1&apos; is not possible: give a number from 1 to 4</translation>
     </message>
     <message>
         <source>Показать эту справку.</source>
@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>Velmora показывает классу на проекторе, как катушка ведёт себя в цепи переменного тока. Генератор подаёт на катушку напряжение u = U·cos ωt; ток через катушку, i = U/(ωL)·sin ωt, отстаёт от напряжения на четверть периода, а мощность u·i колеблется около нуля с удвоенной частотой генератора: катушка берёт энергию у генератора и всю отдаёт обратно.</source>
-        <translation>Velmora shows a class on the projector how a coil behaves in an alternating-current circuit. A generator drives the coil with the voltage u = U·cos ωt; the current through the coil, i = U/(ωL)·sin ωt, lags the voltage by a quarter period, and the power u·i swings around zero at twice the generator's frequency: the coil takes energy from the generator and gives all of it back.</translation>
+        <translation>Velmora shows a class on the projector how a coil behaves in an alternating-current circuit. A generator drives the coil with the voltage u = U·cos ωt; the current through the coil, i = U/(ωL)·sin ωt, lags the voltage by a quarter period, and the power u·i swings around zero at twice the generator&apos;s frequency: the coil takes energy from the generator and gives all of it back.</translation>
     </message>
     <message>
         <source>Пока идёт демонстрация, провода раскаляются от белого до красного вместе с током, заряды бегут по цепи туда и обратно, стрелки вольтметра и амперметра качаются, а напряжение, ток и мощность чертятся графиками во времени.</source>
@@ -135,14 +135,14 @@
     </message>
     <message>
         <source>Ползунки задают частоту и амплитуду генератора и индуктивность катушки, также во время демонстрации. Окно по-русски, а с параметром --lang en по-английски.</source>
-        <translation>Sliders set the generator's frequency and amplitude and the coil's inductance, also while the demonstration runs. The window is in Russian, or in English with the option --lang en.</translation>
+        <translation>Sliders set the generator&apos;s frequency and amplitude and the coil&apos;s inductance, also while the demonstration runs. The window is in Russian, or in English with the option --lang en.</translation>
     </message>
 </context>
 <context>
     <name>HelpPage</name>
     <message>
         <source>&lt;h2&gt;Катушка (индуктивность) в цепи переменного тока&lt;/h2&gt;&lt;h3&gt;Что показывает демонстрация&lt;/h3&gt;&lt;p&gt;Генератор подаёт на катушку напряжение &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt;. Ток через катушку &lt;i&gt;i&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;/(ω&lt;i&gt;L&lt;/i&gt;)·sin ω&lt;i&gt;t&lt;/i&gt; отстаёт от напряжения на четверть периода: он наибольший, когда напряжение проходит через ноль. Мощность &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt; колеблется с удвоенной частотой, поровну выше и ниже нуля, и в среднем равна нулю: катушка то берёт энергию у генератора, то отдаёт её обратно.&lt;/p&gt;&lt;p&gt;Провода краснеют с силой тока, заряды бегают по цепи туда и обратно, знаки «+» и «-» на клеммах генератора меняются с полярностью, стрелки вольтметра и амперметра качаются, а справа рисуются графики напряжения (синий), тока (красный) и мощности (чёрный); каждые 15 секунд они начинаются заново.&lt;/p&gt;&lt;h3&gt;Органы управления&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Частота&lt;/b&gt;: частота генератора, девять ступеней.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Амплитуда(U&lt;sub&gt;m&lt;/sub&gt;)&lt;/b&gt;: амплитуда напряжения генератора, от 1 до 10.&lt;/li&gt;&lt;li&gt;Ползунок над катушкой: её индуктивность &lt;i&gt;L&lt;/i&gt;, от 1 до 10.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Вкл.\Выкл.&lt;/b&gt;: запускает и останавливает демонстрацию; после остановки все приборы снова в покое.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Графики&lt;/b&gt;: показывает и прячет графики.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Выход&lt;/b&gt;: закрывает программу.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Ползунки действуют сразу, и во время демонстрации тоже. Правый щелчок по окну открывает меню со всеми командами, перечисленными ниже.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;A coil (inductance) in an alternating-current circuit&lt;/h2&gt;&lt;h3&gt;What the demonstration shows&lt;/h3&gt;&lt;p&gt;The generator drives the coil with the voltage &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt;. The current through the coil, &lt;i&gt;i&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;/(ω&lt;i&gt;L&lt;/i&gt;)·sin ω&lt;i&gt;t&lt;/i&gt;, lags the voltage by a quarter period: it is largest when the voltage passes through zero. The power &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt; swings at twice the frequency, equally above and below zero, and averages to zero: the coil takes energy from the generator and gives it back again.&lt;/p&gt;&lt;p&gt;The wires turn red with the current, the charges run back and forth along the circuit, the “+” and “-” on the generator's terminals swap with the polarity, the voltmeter and ammeter needles swing, and on the right the graphs of the voltage (blue), the current (red) and the power (black) are traced; every 15 seconds they start again.&lt;/p&gt;&lt;h3&gt;Controls&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Freq.&lt;/b&gt;: the generator's frequency, in nine steps.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Max. value (U&lt;sub&gt;m&lt;/sub&gt;)&lt;/b&gt;: the amplitude of the generator's voltage, 1 to 10.&lt;/li&gt;&lt;li&gt;The slider above the coil: its inductance &lt;i&gt;L&lt;/i&gt;, 1 to 10.&lt;/li&gt;&lt;li&gt;&lt;b&gt;On\Off&lt;/b&gt;: starts and stops the demonstration; after a stop every instrument is at rest again.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Graphs&lt;/b&gt;: shows and hides the graphs.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Exit&lt;/b&gt;: closes the program.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The sliders take effect at once, also while the demonstration runs. A right click on the window opens a menu with all the commands listed below.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;A coil (inductance) in an alternating-current circuit&lt;/h2&gt;&lt;h3&gt;What the demonstration shows&lt;/h3&gt;&lt;p&gt;The generator drives the coil with the voltage &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt;. The current through the coil, &lt;i&gt;i&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;/(ω&lt;i&gt;L&lt;/i&gt;)·sin ω&lt;i&gt;t&lt;/i&gt;, lags the voltage by a quarter period: it is largest when the voltage passes through zero. The power &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt; swings at twice the frequency, equally above and below zero, and averages to zero: the coil takes energy from the generator and gives it back again.&lt;/p&gt;&lt;p&gt;The wires turn red with the current, the charges run back and forth along the circuit, the “+” and “-” on the generator&apos;s terminals swap with the polarity, the voltmeter and ammeter needles swing, and on the right the graphs of the voltage (blue), the current (red) and the power (black) are traced; every 15 seconds they start again.&lt;/p&gt;&lt;h3&gt;Controls&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Freq.&lt;/b&gt;: the generator&apos;s frequency, in nine steps.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Max. value (U&lt;sub&gt;m&lt;/sub&gt;)&lt;/b&gt;: the amplitude of the generator&apos;s voltage, 1 to 10.&lt;/li&gt;&lt;li&gt;The slider above the coil: its inductance &lt;i&gt;L&lt;/i&gt;, 1 to 10.&lt;/li&gt;&lt;li&gt;&lt;b&gt;On\Off&lt;/b&gt;: starts and stops the demonstration; after a stop every instrument is at rest again.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Graphs&lt;/b&gt;: shows and hides the graphs.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Exit&lt;/b&gt;: closes the program.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The sliders take effect at once, also while the demonstration runs. A right click on the window opens a menu with all the commands listed below.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Команды и клавиши&lt;/h3&gt;</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Напряжение генератора: стрелка качается от нуля влево и вправо</source>
-        <translation>The generator's voltage: the needle swings left and right of zero</translation>
+        <translation>The generator&apos;s voltage: the needle swings left and right of zero</translation>
     </message>
     <message>
         <source>Амперметр</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>дисплей «%1» недоступен</source>
-        <translation>display '%1' cannot be reached</translation>
+        <translation>display &apos;%1&apos; cannot be reached</translation>
     </message>
     <message>
         <source>velmora: окно не открыть: %1. Запустите программу в графическом сеансе, а без него так: xvfb-run velmora</source>
