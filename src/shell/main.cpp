@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QScreen>
-#include <cstdio>
 #include <optional>
 
 #include "classroom/classroom.h"
@@ -8,6 +7,7 @@
 #include "shell/application.h"
 #include "shell/command_line.h"
 #include "shell/identity.h"
+#include "shell/platform.h"
 #include "shell/translations.h"
 #include "shell/window_system_guard.h"
 
@@ -21,11 +21,9 @@ int answerCommandLine(int argc, char* argv[], const QStringList& arguments,
     identity::apply();
     translations.install();
     const CommandLine translated = parseCommandLine(arguments);
-    std::FILE* out = translated.action == CommandLine::Action::Fail ? stderr : stdout;
-    std::fputs(translated.output.toLocal8Bit().constData(), out);
-    if (!translated.output.endsWith(QLatin1Char('\n'))) {
-        std::fputc('\n', out);
-    }
+    platform::tell(translated.action == CommandLine::Action::Fail ? platform::Channel::Error
+                                                                  : platform::Channel::Output,
+                   translated.output);
     return exitStatus(translated);
 }
 

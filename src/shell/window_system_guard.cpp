@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "shell/translations.h"
+#include "shell/platform.h"
 
 namespace {
 
@@ -21,43 +21,14 @@ const Translations* guardTranslations = nullptr;
 QtMessageHandler previousHandler = nullptr;
 QList<HeldMessage> held;
 
-QString translated(const char* text) {
-    return guardTranslations->translate("WindowSystemGuard", text);
-}
-
-// Why no window can be opened, and what to do about it.
-QString failureLine(const QString& toolkitReason) {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
-    // X11 and Wayland desktops: the display is named by the environment.
-    Q_UNUSED(toolkitReason)
-    const QString display = qEnvironmentVariable("DISPLAY");
-    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
-    const QString reason =
-        display.isEmpty() && wayland.isEmpty()
-            ? translated(QT_TRANSLATE_NOOP("WindowSystemGuard",
-                                           "нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы)"))
-            : translated(QT_TRANSLATE_NOOP("WindowSystemGuard", "дисплей «%1» недоступен"))
-                  .arg(display.isEmpty() ? wayland : display);
-    return translated(
-               QT_TRANSLATE_NOOP("WindowSystemGuard",
-                                 "velmora: окно не открыть: %1. Запустите программу в графическом "
-                                 "сеансе, а без него так: xvfb-run velmora"))
-        .arg(reason);
-#else
-    return translated(QT_TRANSLATE_NOOP("WindowSystemGuard", "velmora: окно не открыть: %1"))
-        .arg(toolkitReason.section(QLatin1Char('\n'), 0, 0));
-#endif
-}
-
 void onMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type != QtFatalMsg) {
         held.append({type, QByteArray(context.category), text});
         return;
     }
-    const QByteArray line = failureLine(text).toLocal8Bit() + '\n';
-    std::fputs(line.constData(), stderr);
     std::fflush(stdout);
-    std::fflush(stderr);
+    platform::tell(platform::Channel::Error,
+                   platform::windowSystemFailure(*guardTranslations, text));
     std::_Exit(1);
 }
 
