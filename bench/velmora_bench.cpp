@@ -1,22 +1,26 @@
-// Measures the program in a real window and prints each figure next to its target: how fast it
-// shows its first frame and with how much memory, and how the demonstration runs at the default
-// settings, at the fastest and strongest ones, beside a process that keeps one core busy, and
-// with the whole window drawn at twice the size. Ends with status 1 when a target is missed.
+// Measures the program in a real window and prints each figure next to its target: how fast the
+// program shows its first frame and with how much memory, beside the toolkit's bare window, and
+// how the demonstration runs at the default settings, at the fastest and strongest ones, beside a
+// process that keeps one core busy, and with the whole window drawn at twice the size. Ends with
+// status 1 when a target is missed.
 //
-//   velmora_bench [SECONDS]      every case; each demonstration runs SECONDS (default 10)
+//   velmora_bench [SECONDS]              every case; each demonstration runs SECONDS (default 10)
+//   velmora_bench --start-up [PROGRAM]   the start-up alone, of the velmora built beside this
+//                                        program and of each PROGRAM given (an older build, say)
 //
-// Each case runs in a process of its own (the scale must be set before the application object
-// exists); the same program serves as that process, called with one of:
-//   velmora_bench --first-frame            show the window, print the peak memory, end
+// Each demonstration runs in a process of its own (the scale must be set before the application
+// object exists); the same program serves as that process, called with one of:
 //   velmora_bench --demo SECONDS W U L     run the demonstration, print what it measured
 //   velmora_bench --spin SECONDS           keep one core busy
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QScreen>
 #include <QSlider>
+#include <QThread>
 #include <QTimer>
 #include <array>
 #include <cstdio>
@@ -27,9 +31,8 @@
 
 #include "bench_support.h"
 #include "demo/form1.h"
+#include "first_frame.h"
 #include "shell/application.h"
-#include "shell/identity.h"
-#include "shell/translations.h"
 
 namespace {
 
@@ -39,23 +42,6 @@ double threadMilliseconds() {
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
-
-// The start as the program itself makes it, up to its first frame; prints "VmHWM" in kB.
-int firstFrame(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    identity::apply();
-    Translations translations(QStringLiteral("ru"));
-    translations.install();
-    setUpApplication();
-    Form1 window;
-    if (!bench::showFirstFrame(window)) {
-        std::fputs("velmora_bench: the window was not shown\n", stderr);
-        return 1;
-    }
-    std::printf("%ld\n", bench::statusKilobytes("VmHWM"));
-    std::fflush(stdout);  // at once: its arrival marks the first frame for the process waiting
-    return 0;
 }
 
 // What a demonstration process measures, from the end of the warm-up to the stop.
@@ -176,8 +162,18 @@ void report(const char* what, double value, const char* unit, const char* relati
                 unit, met ? "ok" : "MISSED");
 }
 
+// The last line, and the status to end with.
+int verdict() {
+    std::printf("\n%s\n", allMet ? "Every target met." : "A target was missed.");
+    return allMet ? 0 : 1;
+}
+
 QString self() {
     return QCoreApplication::applicationFilePath();
+}
+
+QString builtVelmora() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/velmora");
 }
 
 // Runs this program as the process of a case and returns what it printed; empty on a failure,
@@ -200,36 +196,98 @@ QByteArray runCase(const QStringList& arguments, const QProcessEnvironment& envi
     return process.readAllStandardOutput();
 }
 
-// Start-up: from starting the process to its first frame, and the peak memory up to then.
-void startUp() {
-    constexpr int kStarts = 5;
-    heading("Start-up (one start to warm the caches, then 5 measured):");
-    std::vector<double> times;
-    long peak = 0;
-    for (int i = 0; i <= kStarts; ++i) {
-        QProcess process;
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        QElapsedTimer clock;
-        clock.start();
-        process.start(self(), {QStringLiteral("--first-frame")});
-        // The peak is printed once the first frame is out: the first bytes mark that moment.
-        if (!process.waitForReadyRead(10'000)) {
-            std::printf("  the start did not show its window\n");
-            allMet = false;
-            process.kill();
-            process.waitForFinished();
-            return;
-        }
-        const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-        process.waitForFinished();
-        if (i > 0) {
-            times.push_back(ms);
-            peak = std::max(peak, process.readAllStandardOutput().trimmed().toLong());
+// Start-up: from starting a program to its first frame at the X server, and the peak memory of
+// the program at that moment. The programs start in turn, so that whatever else the machine does
+// weighs on each alike.
+struct StartUps {
+    QString program;
+    std::vector<double> times;      // ms
+    std::vector<double> processor;  // ms, all threads
+    std::vector<double> peaks;      // MB
+};
+
+// The processor time of every thread of a process so far, in ms, as the scheduler counts it (to
+// the nanosecond, unlike the clock ticks of /proc/PID/stat). Unlike the time on the clock it
+// does not grow with what other processes do meanwhile.
+double processorMilliseconds(qint64 pid) {
+    double ns = 0;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile schedstat(tasks.filePath(task + QStringLiteral("/schedstat")));
+        if (schedstat.open(QIODevice::ReadOnly)) {
+            ns += schedstat.readAll().split(' ').value(0).toDouble();
         }
     }
-    report("first frame, median", bench::percentile(times, 0.5), "ms", "<=", 150);
-    report("first frame, slowest", bench::percentile(times, 1), "ms");
-    report("peak resident memory, largest", static_cast<double>(peak) / 1024, "MB", "<=", 60);
+    return ns / 1e6;
+}
+
+bool startOnce(bench::FirstFrameWatch& watch, StartUps& program, bool measured) {
+    watch.reset();
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    QElapsedTimer clock;
+    clock.start();
+    process.start(program.program, {});
+    const bool shown = watch.waitForFirstFrame(10'000);
+    const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    const long peak = bench::statusKilobytes("VmHWM", process.processId());
+    const double processor = processorMilliseconds(process.processId());
+    process.kill();
+    process.waitForFinished();
+    // The X server lets go of the program's windows while the next start would be under way.
+    QThread::msleep(200);
+    if (!shown) {
+        std::printf("  %s did not show its window\n", qPrintable(program.program));
+        allMet = false;
+    } else if (measured) {
+        program.times.push_back(ms);
+        program.processor.push_back(processor);
+        program.peaks.push_back(static_cast<double>(peak) / 1024);
+    }
+    return shown;
+}
+
+void startUp(const QStringList& velmoras) {
+    constexpr int kStarts = 15;
+    constexpr double kAllowance = 1.05;  // of the bare window's time
+    heading(
+        "Start-up to the first frame (a start of each to warm the caches, then 15 of each in "
+        "turn):");
+    bench::FirstFrameWatch watch;
+    if (!watch.ready()) {
+        std::printf("  no X server with the DAMAGE extension to watch\n");
+        allMet = false;
+        return;
+    }
+    std::vector<StartUps> programs;
+    for (const QString& program : QStringList{QCoreApplication::applicationDirPath() +
+                                              QStringLiteral("/velmora_bare_window")} +
+                                      velmoras) {
+        programs.push_back({program, {}, {}, {}});
+    }
+    for (int i = 0; i <= kStarts; ++i) {
+        for (StartUps& program : programs) {
+            if (!startOnce(watch, program, i > 0)) {
+                return;
+            }
+        }
+    }
+    const double bareTime = bench::percentile(programs.front().times, 0.5);
+    const double barePeak = bench::percentile(programs.front().peaks, 0.5);
+    for (const StartUps& program : programs) {
+        const bool bare = &program == &programs.front();
+        const QByteArray name =
+            bare ? QByteArray("the bare window") : program.program.toLocal8Bit();
+        std::printf("  %s\n", name.constData());
+        report("first frame, median", bench::percentile(program.times, 0.5), "ms",
+               bare ? nullptr : "<=", kAllowance * bareTime);
+        report("first frame, slowest", bench::percentile(program.times, 1), "ms");
+        report("processor time to the first frame, median",
+               bench::percentile(program.processor, 0.5), "ms");
+        report("peak resident memory, median", bench::percentile(program.peaks, 0.5), "MB",
+               bare ? nullptr : "<=", barePeak);
+    }
 }
 
 std::vector<double> numbers(const QByteArray& line) {
@@ -322,22 +380,23 @@ std::optional<double> demoCase(const DemoCase& c, double seconds,
 int allCases(int argc, char* argv[]) {
     const QCoreApplication app(argc, argv);
     const double seconds = argc > 1 ? std::atof(argv[1]) : 10;
-    startUp();
+    startUp({builtVelmora()});
     // The first case is the one at scale 1 that the case at scale 2 is held to.
     const std::optional<double> scaleOneShare = demoCase(kDemoCases.front(), seconds, {});
     for (std::size_t i = 1; i < kDemoCases.size(); ++i) {
         demoCase(kDemoCases[i], seconds, scaleOneShare);
     }
-    std::printf("\n%s\n", allMet ? "Every target met." : "A target was missed.");
-    return allMet ? 0 : 1;
+    return verdict();
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
-    if (mode == "--first-frame") {
-        return firstFrame(argc, argv);
+    if (mode == "--start-up") {
+        const QCoreApplication app(argc, argv);
+        startUp(QStringList{builtVelmora()} + QCoreApplication::arguments().mid(2));
+        return verdict();
     }
     if (mode == "--demo" && argc == 6) {
         return demo(argc, argv);
@@ -346,7 +405,7 @@ int main(int argc, char* argv[]) {
         return spin(std::atof(argv[2]));
     }
     if (mode.startsWith("--") || argc > 2) {
-        std::fputs("usage: velmora_bench [SECONDS]\n", stderr);
+        std::fputs("usage: velmora_bench [SECONDS] | --start-up [PROGRAM...]\n", stderr);
         return 2;
     }
     return allCases(argc, argv);

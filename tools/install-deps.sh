@@ -2,7 +2,7 @@
 # Installs the Debian packages Velmora needs; does nothing when all are there.
 #
 #   tools/install-deps.sh [GROUP...]     groups: build (the default), test, package, check,
-#                                        sanitize and soak
+#                                        sanitize, bench and soak
 #
 # On a host without dpkg and apt (another distribution, macOS, Windows) it says which packages it
 # could not check and lets the build go on: CMake then reports whatever is really missing.
@@ -29,6 +29,9 @@ declare -A groups=(
     # The second compiler, with its sanitizer runtimes and the symbolizer that names the frames
     # of a sanitizer's report.
     [sanitize]="clang libclang-rt-14-dev llvm"
+    # What the benchmark sees a program's first frame arrive at the X server with (its DAMAGE
+    # extension, through xcb).
+    [bench]="libxcb1-dev libxcb-damage0-dev"
     # What the long run reads the X server's pixmaps with.
     [soak]="xrestop"
 )
