@@ -140,7 +140,7 @@ Windowless::Windowless(Surface& owner, WindowlessSpec element)
     std::visit(Overloaded{
                    [this](const LabelSpec& s) {
                        caption_ = translated(s.caption);
-                       font_ = toQFont(s.font, caption_);
+                       font_ = toQFont(s.font, caption_, toPixels(s.box).width());
                        position_ = s.box.topLeft();
                    },
                    [this](const LineSpec& s) { position_ = s.from; },
@@ -160,7 +160,8 @@ void Windowless::setCaption(const QString& caption) {
         return;
     }
     caption_ = caption;
-    font_ = toQFont(std::get<LabelSpec>(laidOut_).font, caption_);
+    const LabelSpec& label = std::get<LabelSpec>(laidOut_);
+    font_ = toQFont(label.font, caption_, toPixels(label.box).width());
     owner_.windowlessChanged(pixelBounds());
 }
 
