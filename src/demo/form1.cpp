@@ -40,7 +40,6 @@ Form1::Form1(Platform platform)
     }
 
     setWindowTitle(QStringLiteral("Velmora"));
-    setWindowIcon(scene::windowIcon());
     resize(innerSize());
 
     controls_ = std::make_unique<scene::Controls>(
@@ -146,6 +145,17 @@ void Form1::handle(void (Form1::*handler)()) {
             emit switched(false);
             ResetDemo();
         }
+    }
+}
+
+// The icon is drawn at every size a desktop may ask for, which takes a good part of the time the
+// whole window takes to draw: it follows the window's first frame instead of holding it up.
+void Form1::paintEvent(QPaintEvent* event) {
+    Surface::paintEvent(event);
+    if (!iconAsked_) {
+        iconAsked_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowIcon(scene::windowIcon()); }, Qt::QueuedConnection);
     }
 }
 

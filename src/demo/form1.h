@@ -134,6 +134,7 @@ class Form1 : public scene::Surface {
     void switched(bool on);
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -165,6 +166,7 @@ class Form1 : public scene::Surface {
     std::array<scene::PictureBox*, 16> pictok_{};
     std::array<Tavik::Mark*, 76> tok_{};
     bool ending_ = false;
+    bool iconAsked_ = false;
     int activeRuns_ = 0;
     bool restartRequested_ = false;  // a start pressed inside a run's yield, after a stop
     qint64 nextFrameNs_ = 0;
