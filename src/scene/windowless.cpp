@@ -140,7 +140,6 @@ Windowless::Windowless(Surface& owner, WindowlessSpec element)
     std::visit(Overloaded{
                    [this](const LabelSpec& s) {
                        caption_ = translated(s.caption);
-                       font_ = toQFont(s.font, caption_, toPixels(s.box).width());
                        position_ = s.box.topLeft();
                    },
                    [this](const LineSpec& s) { position_ = s.from; },
@@ -160,8 +159,7 @@ void Windowless::setCaption(const QString& caption) {
         return;
     }
     caption_ = caption;
-    const LabelSpec& label = std::get<LabelSpec>(laidOut_);
-    font_ = toQFont(label.font, caption_, toPixels(label.box).width());
+    font_.reset();
     owner_.windowlessChanged(pixelBounds());
 }
 
@@ -198,7 +196,12 @@ QRect Windowless::boundsNow() const {
 void Windowless::paint(QPainter& painter) const {
     std::visit(
         Overloaded{
-            [&](const LabelSpec& s) { paintLabel(painter, s, caption_, font_); },
+            [&](const LabelSpec& s) {
+                if (!font_) {
+                    font_ = toQFont(s.font, caption_, toPixels(s.box).width());
+                }
+                paintLabel(painter, s, caption_, *font_);
+            },
             [&](const LineSpec& s) { drawTwipsLine(painter, s.from, s.to, s.width, s.colour); },
             [&](const ShapeSpec& s) { paintShape(painter, s); },
             [&](const ImageSpec& s) {

@@ -113,7 +113,9 @@ class Windowless {
     Surface& owner_;
     WindowlessSpec laidOut_;
     QString caption_;
-    QFont font_;  // a label's, resolved for its caption
+    // A label's, resolved for its caption when first painted: a label that is not painted (under
+    // the curtain at start) loads no font.
+    mutable std::optional<QFont> font_;
     QPoint position_;
     // An image's picture, drawn when first painted and again when painted at another device
     // pixel ratio (the window moved to another screen).
