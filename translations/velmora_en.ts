@@ -259,8 +259,8 @@
         <translation>velmora: cannot open the window: %1. Start it in a desktop session, or without one as: xvfb-run velmora</translation>
     </message>
     <message>
-        <source>velmora: окно не открыть: %1</source>
-        <translation>velmora: cannot open the window: %1</translation>
+        <source>velmora: окно не открыть: графическая система Qt не запустилась: %1</source>
+        <translation>velmora: cannot open the window: the windowing system of Qt did not start: %1</translation>
     </message>
 </context>
 </TS>
