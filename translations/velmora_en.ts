@@ -59,6 +59,14 @@
         <source>Velmora — ×1/%1</source>
         <translation>Velmora — ×1/%1</translation>
     </message>
+    <message>
+        <source>Картинки JPEG (*.jpg *.jpeg)</source>
+        <translation>JPEG pictures (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Картинки BMP (*.bmp)</source>
+        <translation>BMP pictures (*.bmp)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -242,6 +250,25 @@
     <message>
         <source>Вкл.\Выкл.</source>
         <translation>On\Off</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPicture</name>
+    <message>
+        <source>папки «%1» нет</source>
+        <translation>there is no folder &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>папка «%1» на диске, открытом только для чтения</source>
+        <translation>the folder &apos;%1&apos; is on a disk that is open for reading only</translation>
+    </message>
+    <message>
+        <source>нет права записывать в папку «%1»</source>
+        <translation>no permission to write into the folder &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>файл защищён от записи</source>
+        <translation>the file is protected against writing</translation>
     </message>
 </context>
 <context>

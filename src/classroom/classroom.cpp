@@ -209,12 +209,13 @@ void Classroom::savePicture() {
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QDir::homePath();
     }
-    const QString path =
+    const QString chosen =
         chooseFile_(targets_.window, folder, pictureFileName(QDateTime::currentDateTime()));
-    if (path.isEmpty()) {
+    if (chosen.isEmpty()) {
         return;
     }
-    const QString failure = writePng(picture, path);
+    const QString path = picturePath(chosen);
+    const QString failure = writePicture(picture, path);
     if (!failure.isEmpty()) {
         QMessageBox::warning(&targets_.window, tr("Картинка не сохранена"),
                              tr("Картинку окна не удалось сохранить в файл «%1»: %2. Прежний "
@@ -249,8 +250,10 @@ Classroom& attachClassroom(Form1& form, std::function<QString()> options) {
 }
 
 QString chooseFileInDialog(QWidget& parent, const QString& folder, const QString& name) {
-    QFileDialog dialog(&parent, Classroom::tr("Сохранить картинку окна"), folder,
-                       Classroom::tr("Картинки PNG (*.png)"));
+    QFileDialog dialog(&parent, Classroom::tr("Сохранить картинку окна"), folder);
+    dialog.setNameFilters({Classroom::tr("Картинки PNG (*.png)"),
+                           Classroom::tr("Картинки JPEG (*.jpg *.jpeg)"),
+                           Classroom::tr("Картинки BMP (*.bmp)")});
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.selectFile(name);

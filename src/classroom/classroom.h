@@ -95,7 +95,8 @@ class Classroom : public QObject {
 // options are listed on the help page.
 Classroom& attachClassroom(Form1& form, std::function<QString()> options = {});
 
-// The standard save dialog for a PNG picture, starting in `folder` with `name` offered.
+// The standard save dialog for a picture, PNG unless the name says JPEG or BMP, starting in
+// `folder` with `name` offered.
 QString chooseFileInDialog(QWidget& parent, const QString& folder, const QString& name);
 
 // The window title: "Velmora" at normal speed, else with the pause or the speed (×1/4), in the
