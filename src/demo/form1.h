@@ -114,9 +114,11 @@ class Form1 : public scene::Surface {
     void PutGraphsAtRest();
 
     // The platform's yield, in its two halves: process all pending input, then wait until the
-    // next display frame is due, processing input the moment it arrives.
+    // next display frame is due, processing input the moment it arrives. The wait is one frame
+    // after the last one's due time, none when that time has passed; it returns how long it was,
+    // in ns of the loop's clock.
     void processPendingInput();
-    void waitForNextFrame();
+    qint64 waitForNextFrame();
 
     // The time the run loop follows: it can be paused and slowed down.
     DemoClock& demoClock() { return demoClock_; }
