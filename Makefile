@@ -37,8 +37,7 @@ package: build
 # Start-up, pace and cost in a real window against their targets, e.g. `make bench
 # BENCH_SECONDS=30` for longer runs of the demonstration.
 BENCH_SECONDS := 10
-bench:
-	@./tools/install-deps.sh build test bench
+bench: deps
 	@$(CONFIGURE) -DVELMORA_BUILD_BENCH=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target velmora_bench
 	@./tools/private_x.sh ./$(BUILD)/velmora_bench $(BENCH_SECONDS)
@@ -47,7 +46,7 @@ bench:
 # `make soak SOAK_MINUTES=120`.
 SOAK_MINUTES := 30
 soak:
-	@./tools/install-deps.sh build test bench soak
+	@./tools/install-deps.sh build test soak
 	@$(CONFIGURE) -DVELMORA_BUILD_BENCH=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target velmora_soak
 	@./tools/private_x.sh ./$(BUILD)/velmora_soak $(SOAK_MINUTES)

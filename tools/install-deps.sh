@@ -2,7 +2,7 @@
 # Installs the Debian packages Velmora needs; does nothing when all are there.
 #
 #   tools/install-deps.sh [GROUP...]     groups: build (the default), test, package, check,
-#                                        sanitize, bench and soak
+#                                        sanitize and soak
 #
 # On a host without dpkg and apt (another distribution, macOS, Windows) it says which packages it
 # could not check and lets the build go on: CMake then reports whatever is really missing.
@@ -15,11 +15,11 @@ declare -A groups=(
              qt6-base-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools qt6-svg-dev
              qt6-translations-l10n
              fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fontconfig"
-    # A private X server and the tools the end-to-end tests drive and read it with, Xlib's headers
-    # for the tests' close_box tool, and the validators of the desktop entry and the metainfo
-    # that the install test runs.
+    # A private X server and the tools the end-to-end tests drive and read it with, the headers
+    # of Xlib and of xcb with its DAMAGE extension for the tests' close_box and repainted tools,
+    # and the validators of the desktop entry and the metainfo that the install test runs.
     [test]="xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick xclip libx11-dev
-            desktop-file-utils appstream"
+            libxcb1-dev libxcb-damage0-dev desktop-file-utils appstream"
     # make package: the library dependencies of the .deb (dpkg-shlibdeps, which needs file), the
     # .rpm builder, and lintian to check the .deb.
     [package]="dpkg-dev file rpm lintian"
@@ -29,9 +29,6 @@ declare -A groups=(
     # The second compiler, with its sanitizer runtimes and the symbolizer that names the frames
     # of a sanitizer's report.
     [sanitize]="clang libclang-rt-14-dev llvm"
-    # What the benchmark sees a program's first frame arrive at the X server with (its DAMAGE
-    # extension, through xcb).
-    [bench]="libxcb1-dev libxcb-damage0-dev"
     # What the long run reads the X server's pixmaps with.
     [soak]="xrestop"
 )
