@@ -63,7 +63,8 @@ sanitize:
 MONKEY_SECONDS := 60
 MONKEY_SEED := $(shell date +%s)
 monkey: build
-	@./tools/monkey.sh ./$(BUILD)/velmora $(MONKEY_SECONDS) $(MONKEY_SEED) ./$(BUILD)/tests/close_box
+	@./tools/monkey.sh ./$(BUILD)/velmora $(MONKEY_SECONDS) $(MONKEY_SEED) \
+		./$(BUILD)/tests/close_box ./$(BUILD)/tests/repainted
 
 screenshots: build
 	@./tools/screenshots.sh ./$(BUILD)/velmora docs
