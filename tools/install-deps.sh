@@ -23,9 +23,11 @@ declare -A groups=(
     # make package: the library dependencies of the .deb (dpkg-shlibdeps, which needs file), the
     # .rpm builder, and lintian to check the .deb.
     [package]="dpkg-dev file rpm lintian"
-    # Checks by hand on a desktop: the accessibility tree as a screen reader reads it, and a
-    # launcher that starts the installed program from its desktop entry as a menu does.
-    [check]="dbus-x11 at-spi2-core python3-pyatspi libglib2.0-bin"
+    # Checks by hand on a desktop: the accessibility tree as a screen reader reads it, what the
+    # Orca screen reader says, and a launcher that starts the installed program from its desktop
+    # entry as a menu does.
+    [check]="dbus-x11 at-spi2-core python3-pyatspi orca speech-dispatcher xdotool
+             libglib2.0-bin"
     # The second compiler, with its sanitizer runtimes and the symbolizer that names the frames
     # of a sanitizer's report.
     [sanitize]="clang libclang-rt-14-dev llvm"

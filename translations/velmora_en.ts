@@ -251,6 +251,14 @@
         <source>Вкл.\Выкл.</source>
         <translation>On\Off</translation>
     </message>
+    <message>
+        <source>Графики напряжения, тока и мощности</source>
+        <translation>Graphs of voltage, current and power</translation>
+    </message>
+    <message>
+        <source>Напряжение синим, ток красным, мощность чёрным, во времени; каждые 15 секунд графики начинаются слева заново</source>
+        <translation>Voltage in blue, current in red, power in black, over time; every 15 seconds the graphs start again at the left</translation>
+    </message>
 </context>
 <context>
     <name>WindowPicture</name>

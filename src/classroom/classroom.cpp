@@ -14,6 +14,7 @@
 #include <QTextBrowser>
 
 #include "classroom/help_page.h"
+#include "classroom/help_window.h"
 #include "classroom/window_picture.h"
 #include "demo/demo_clock.h"
 #include "demo/form1.h"
@@ -230,7 +231,7 @@ void Classroom::copyPicture() {
 
 void Classroom::showHelp() {
     if (!help_) {
-        help_ = new QTextBrowser(&targets_.window);
+        help_ = new HelpWindow(&targets_.window);
         help_->setWindowFlag(Qt::Window);
         help_->setWindowTitle(tr("Velmora — справка"));
         QList<QAction*> commands(actions_.begin(), actions_.end());
