@@ -65,6 +65,14 @@ draw() {
     pick=$((RANDOM % $1))
 }
 
+# A point of the client area, into `x` and `y`.
+draw_point() {
+    draw "${client_size[0]}"
+    x=$pick
+    draw "${client_size[1]}"
+    y=$pick
+}
+
 app_running() {
     e2e_running "$E2E_APP_PID"
 }
@@ -208,10 +216,7 @@ act() {
     actions=$((actions + 1))
     draw 100
     if [ "$pick" -lt 30 ]; then
-        draw "${client_size[0]}"
-        x=$pick
-        draw "${client_size[1]}"
-        y=$pick
+        draw_point
         xdotool mousemove --window "$wid" "$x" "$y" click 1 2>/dev/null || true
     elif [ "$pick" -lt 40 ]; then
         xdotool mousemove --window "$wid" "${power_switch[@]}" click 1 2>/dev/null || true
@@ -225,10 +230,7 @@ act() {
         xdotool mousemove --window "$wid" "${graphs_button[@]}" click 1 2>/dev/null || true
     elif [ "$pick" -lt 68 ]; then
         # The context menu, and one of its commands by the keyboard, or none.
-        draw "${client_size[0]}"
-        x=$pick
-        draw "${client_size[1]}"
-        y=$pick
+        draw_point
         xdotool mousemove --window "$wid" "$x" "$y" click 3 2>/dev/null || true
         sleep 0.2
         draw 9
