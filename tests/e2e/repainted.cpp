@@ -14,32 +14,18 @@
 #include <xcb/xcb.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-int cannotTell(const char* why) {
-    std::fprintf(stderr, "repainted: %s\n", why);
-    return 2;
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        return cannotTell("usage: repainted WINDOW_ID MILLISECONDS");
+    using Clock = std::chrono::steady_clock;
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    const xcb_query_extension_reply_t* damage =
+        xcb_connection_has_error(c) ? nullptr : xcb_get_extension_data(c, &xcb_damage_id);
+    if (argc != 3 || !damage || !damage->present) {
+        return 2;
     }
     const auto window = static_cast<xcb_window_t>(std::strtoul(argv[1], nullptr, 0));
-    const std::chrono::milliseconds limit(std::atoi(argv[2]));
-    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-    if (xcb_connection_has_error(c)) {
-        return cannotTell("cannot open the display");
-    }
-    const xcb_query_extension_reply_t* damage = xcb_get_extension_data(c, &xcb_damage_id);
-    if (!damage || !damage->present) {
-        return cannotTell("the X server has no DAMAGE extension");
-    }
+    const auto deadline = Clock::now() + std::chrono::milliseconds(std::atoi(argv[2]));
     std::free(xcb_damage_query_version_reply(
         c, xcb_damage_query_version(c, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION),
         nullptr));
@@ -47,10 +33,10 @@ int main(int argc, char* argv[]) {
     xcb_translate_coordinates_reply_t* corner = xcb_translate_coordinates_reply(
         c, xcb_translate_coordinates(c, window, screen->root, 0, 0), nullptr);
     if (!corner) {
-        return cannotTell("no such window");
+        return 2;
     }
-    // The server reports the whole window at once, as a first state to work from; only what
-    // is painted after that counts.
+    // The server reports the whole window at once, as a state to start from; only what is
+    // painted after that counts.
     const xcb_damage_damage_t damaged = xcb_generate_id(c);
     xcb_damage_create(c, damaged, window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
@@ -69,16 +55,14 @@ int main(int argc, char* argv[]) {
     xcb_flush(c);
 
     const uint8_t painted = damage->first_event + XCB_DAMAGE_NOTIFY;
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (auto now = std::chrono::steady_clock::now(); now < deadline;
-         now = std::chrono::steady_clock::now()) {
+    for (auto now = Clock::now(); now < deadline && !xcb_connection_has_error(c);
+         now = Clock::now()) {
         while (xcb_generic_event_t* event = xcb_poll_for_event(c)) {
             const bool ours =
                 (event->response_type & 0x7f) == painted &&
                 reinterpret_cast<xcb_damage_notify_event_t*>(event)->drawable == window;
             std::free(event);
             if (ours) {
-                xcb_disconnect(c);
                 return 0;
             }
         }
@@ -86,10 +70,6 @@ int main(int argc, char* argv[]) {
         poll(&readable, 1,
              static_cast<int>(
                  std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count()));
-        if (xcb_connection_has_error(c)) {
-            return cannotTell("the display went away");
-        }
     }
-    xcb_disconnect(c);
     return 1;
 }
