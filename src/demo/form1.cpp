@@ -154,6 +154,13 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        controls_->retranslate();
+    }
+    Surface::changeEvent(event);
+}
+
 void Form1::endProgram() {
     ending_ = true;
     QCoreApplication::exit(0);

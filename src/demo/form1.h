@@ -135,6 +135,8 @@ class Form1 : public scene::Surface {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The interface language changed: every text of the layout is shown in the new one.
+    void changeEvent(QEvent* event) override;
 
   private:
     // One needle update on a dial: erase the last needle, draw the new one, store its angle.

@@ -56,12 +56,10 @@ Controls::Controls(Surface& form, std::initializer_list<const Layout*> layouts) 
             placeIn(*box, parent, s.box.topLeft());
             box->setDrawWidth(s.drawWidth);
             box->setFocusPolicy(Qt::NoFocus);
-            box->setToolTip(translated(s.tooltip));
-            describe(*box, s.accessible);
             if (s.picture) {
                 box->addWindowless(pictureOf(s));
             }
-            add(s.id, box);
+            add(s.id, box, {box, nullptr, s.tooltip, s.accessible});
         }
     }
     for (const Layout* layout : layouts) {
@@ -74,7 +72,7 @@ Controls::Controls(Surface& form, std::initializer_list<const Layout*> layouts) 
                 mark = new Tavik::Minus(&parent, s.settings, parent.BackColor());
             }
             placeIn(*mark, parent, s.pos);
-            add(s.id, mark);
+            add(s.id, mark, {mark, nullptr, nullptr, {}});
         }
         for (const auto& s : layout->sliders) {
             auto* slider = new QSlider(Qt::Horizontal, &form_);
@@ -85,20 +83,17 @@ Controls::Controls(Surface& form, std::initializer_list<const Layout*> layouts) 
             slider->setPageStep(s.largeChange);
             slider->setTickPosition(QSlider::TicksBelow);
             slider->setTickInterval(1);
-            slider->setToolTip(translated(s.tooltip));
             slider->setFocusPolicy(Qt::StrongFocus);
-            describe(*slider, s.accessible);
-            add(s.id, slider);
+            add(s.id, slider, {slider, nullptr, s.tooltip, s.accessible});
         }
         for (const auto& s : layout->buttons) {
-            auto* button = new QPushButton(translated(s.caption), &form_);
+            auto* button = new QPushButton(&form_);
             button->setGeometry(toPixels(s.box));
             button->setFont(toQFont(s.font));
             // Enter, like Space, presses the button that has the focus.
             button->setAutoDefault(true);
             button->setFocusPolicy(Qt::StrongFocus);
-            describe(*button, s.accessible);
-            add(s.id, button);
+            add(s.id, button, {button, s.caption, nullptr, s.accessible});
         }
     }
     // The windowless elements, step by step of the paint order: a surface paints them in the
@@ -130,10 +125,34 @@ Controls::Controls(Surface& form, std::initializer_list<const Layout*> layouts) 
     }
 }
 
-void Controls::add(const Id& id, QWidget* widget) {
+void Controls::add(const Id& id, QWidget* widget, Texts texts) {
     const QString key = id.toString();
     widget->setObjectName(key);
     widgets_.insert(key, widget);
+    showTexts(texts);
+    texts_.push_back(texts);
+}
+
+void Controls::showTexts(const Texts& texts) {
+    if (texts.caption) {
+        static_cast<QPushButton*>(texts.control)->setText(translated(texts.caption));
+    }
+    texts.control->setToolTip(translated(texts.tooltip));
+    describe(*texts.control, texts.accessible);
+}
+
+void Controls::retranslate() {
+    for (const Texts& texts : texts_) {
+        showTexts(texts);
+    }
+    for (Surface* surface : form_.findChildren<Surface*>()) {
+        for (const auto& element : surface->windowlessElements()) {
+            element->retranslate();
+        }
+    }
+    for (const auto& element : form_.windowlessElements()) {
+        element->retranslate();
+    }
 }
 
 QWidget& Controls::widget(const Id& id) const {

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 #include "scene/layout.h"
 #include "scene/surface.h"
@@ -38,11 +39,24 @@ class Controls {
 
     int count() const { return static_cast<int>(widgets_.size()); }
 
+    // Every caption, tooltip and name a screen reader reads, again in the interface language.
+    void retranslate();
+
   private:
-    void add(const Id& id, QWidget* widget);
+    // The texts of a control as its table gives them.
+    struct Texts {
+        QWidget* control;
+        const char* caption;
+        const char* tooltip;
+        AccessibleText accessible;
+    };
+
+    void add(const Id& id, QWidget* widget, Texts texts);
+    static void showTexts(const Texts& texts);
 
     Surface& form_;
     QHash<QString, QWidget*> widgets_;
+    std::vector<Texts> texts_;
 };
 
 }  // namespace scene

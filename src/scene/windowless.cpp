@@ -71,11 +71,12 @@ void paintCrossHatch(QPainter& p, const QRectF& outline, ShapeKind kind, double 
     auto first = [](int from, int offset, int phase) {
         return from + (((phase - from - offset) % 8) + 8) % 8;
     };
+    const DeviceGrid grid(p);
     for (int x = first(r.left(), origin.x(), 4); x <= r.right(); x += 8) {
-        p.fillRect(QRect(x, r.top(), 1, r.height()), colour);
+        p.fillRect(grid.rect(QRect(x, r.top(), 1, r.height())), colour);
     }
     for (int y = first(r.top(), origin.y(), 3); y <= r.bottom(); y += 8) {
-        p.fillRect(QRect(r.left(), y, r.width(), 1), colour);
+        p.fillRect(grid.rect(QRect(r.left(), y, r.width(), 1)), colour);
     }
     p.restore();
 }
@@ -112,7 +113,17 @@ void paintShape(QPainter& p, const ShapeSpec& s) {
     if (s.hatch) {
         paintCrossHatch(p, outline, s.kind, radius, toQColor(*s.hatch));
     }
-    if (s.border > 0) {
+    if (s.border > 0 && s.kind == ShapeKind::Rectangle) {
+        // Four sides of whole device pixels.
+        const DeviceGrid grid(p);
+        const QRectF outer = grid.rect(box);
+        const qreal w = grid.width(s.border);
+        const QColor ink = toQColor(kWindowText);
+        p.fillRect(QRectF(outer.left(), outer.top(), outer.width(), w), ink);
+        p.fillRect(QRectF(outer.left(), outer.bottom() - w, outer.width(), w), ink);
+        p.fillRect(QRectF(outer.left(), outer.top(), w, outer.height()), ink);
+        p.fillRect(QRectF(outer.right() - w, outer.top(), w, outer.height()), ink);
+    } else if (s.border > 0) {
         p.setBrush(Qt::NoBrush);
         p.setPen(
             QPen(toQColor(kWindowText), s.border, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -140,6 +151,7 @@ Windowless::Windowless(Surface& owner, WindowlessSpec element)
     std::visit(Overloaded{
                    [this](const LabelSpec& s) {
                        caption_ = translated(s.caption);
+                       laidOutCaption_ = caption_;
                        font_ = toQFont(s.font, caption_);
                        position_ = s.box.topLeft();
                    },
@@ -162,6 +174,14 @@ void Windowless::setCaption(const QString& caption) {
     caption_ = caption;
     font_ = toQFont(std::get<LabelSpec>(laidOut_).font, caption_);
     owner_.windowlessChanged(pixelBounds());
+}
+
+void Windowless::retranslate() {
+    if (const auto* label = std::get_if<LabelSpec>(&laidOut_);
+        label && caption_ == laidOutCaption_) {
+        laidOutCaption_ = translated(label->caption);
+        setCaption(laidOutCaption_);
+    }
 }
 
 void Windowless::setLeft(float twips) {
@@ -212,9 +232,11 @@ void Windowless::paint(QPainter& painter) const {
 }
 
 void drawTwipsLine(QPainter& painter, QPointF from, QPointF to, int widthPx, ColourNumber colour) {
+    const DeviceGrid grid(painter);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(toQColor(colour), widthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawLine(roundedPixels(from), roundedPixels(to));
+    painter.setPen(
+        QPen(toQColor(colour), grid.width(widthPx), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawLine(grid.point(roundedPixels(from)), grid.point(roundedPixels(to)));
 }
 
 QRect twipsLineBounds(QPointF from, QPointF to, int widthPx) {

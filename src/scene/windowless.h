@@ -96,6 +96,9 @@ class Windowless {
 
     QString Caption() const { return caption_; }
     void setCaption(const QString& caption);
+    // A label showing its laid-out caption shows it in the interface language now; a caption
+    // set at run time stays.
+    void retranslate();
 
     // The top-left corner in twips (an image's Left and Top).
     QPoint position() const { return position_; }
@@ -113,7 +116,8 @@ class Windowless {
     Surface& owner_;
     WindowlessSpec laidOut_;
     QString caption_;
-    QFont font_;  // a label's, resolved for its caption
+    QString laidOutCaption_;  // as translated when last shown
+    QFont font_;              // a label's, resolved for its caption
     QPoint position_;
     // An image's picture, drawn when first painted and again when painted at another device
     // pixel ratio (the window moved to another screen).
