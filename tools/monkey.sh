@@ -29,7 +29,7 @@ if [ -n "$close_box" ] && [ ! -x "$close_box" ]; then
 fi
 
 readonly keys=(Tab shift+Tab Left Right Up Down Home End Prior Next Escape
-    a b c d e f g h i j k l m n o p q r s t u v w x y z F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12)
+    a b c d e f g h i j k l m n o p q r s t u v w x y z F2 F3 F4 F5 F6 F7 F8 F9 F10 F12)
 # Part of the graph area that the curtain covers whole, clear of the graph axes.
 readonly graph_probe=30x30+940+250
 readonly hang_ms=2000

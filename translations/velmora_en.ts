@@ -48,16 +48,36 @@
         <translation>The window&apos;s picture could not be saved to the file &apos;%1&apos;: %2. An earlier file of that name, if there was one, is unchanged.</translation>
     </message>
     <message>
-        <source>Velmora — справка</source>
-        <translation>Velmora — help</translation>
-    </message>
-    <message>
         <source>Velmora — пауза</source>
         <translation>Velmora — paused</translation>
     </message>
     <message>
         <source>Velmora — ×1/%1</source>
         <translation>Velmora — ×1/%1</translation>
+    </message>
+    <message>
+        <source>Крупнее</source>
+        <translation>Larger</translation>
+    </message>
+    <message>
+        <source>Мельче</source>
+        <translation>Smaller</translation>
+    </message>
+    <message>
+        <source>Исходный размер</source>
+        <translation>Original size</translation>
+    </message>
+    <message>
+        <source>По размеру экрана</source>
+        <translation>Fit the screen</translation>
+    </message>
+    <message>
+        <source>Во весь экран</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Сбросить вид: исходный размер, русский язык</source>
+        <translation>Reset the view: original size, Russian</translation>
     </message>
 </context>
 <context>
@@ -71,16 +91,8 @@
         <translation>Velmora: a coil (inductance) in an alternating-current circuit, a demonstration for the physics lesson.</translation>
     </message>
     <message>
-        <source>Язык окна: ru (по умолчанию) или en.</source>
-        <translation>Language of the window: ru (the default) or en.</translation>
-    </message>
-    <message>
         <source>язык</source>
         <translation>language</translation>
-    </message>
-    <message>
-        <source>Окно в F раз больше, для проектора: F от 1 до 4, можно дробное (1.5).</source>
-        <translation>The window F times larger, for a projector: F from 1 to 4, decimals allowed (1.5).</translation>
     </message>
     <message>
         <source>Наибольший масштаб, при котором окно с рамкой помещается на экране.</source>
@@ -99,16 +111,24 @@
         <translation>--scale and --fit cannot be used together: choose one</translation>
     </message>
     <message>
-        <source>масштаб «%1» не подходит: нужно число от 1 до 4</source>
-        <translation>scale &apos;%1&apos; is not possible: give a number from 1 to 4</translation>
-    </message>
-    <message>
         <source>Показать эту справку.</source>
         <translation>Show this help.</translation>
     </message>
     <message>
         <source>Показать название и версию программы.</source>
         <translation>Show the name and version of the program.</translation>
+    </message>
+    <message>
+        <source>Язык окна: ru или en; без него тот, что выбран в прошлый раз, а сначала ru.</source>
+        <translation>Language of the window: ru or en; without it the one chosen last time, and ru at first.</translation>
+    </message>
+    <message>
+        <source>Окно в F раз больше или меньше, для проектора: F от 0.5 до 4, можно дробное (1.5).</source>
+        <translation>The window F times larger or smaller, for a projector: F from 0.5 to 4, decimals allowed (1.5).</translation>
+    </message>
+    <message>
+        <source>масштаб «%1» не подходит: нужно число от 0.5 до 4</source>
+        <translation>scale &apos;%1&apos; is not possible: give a number from 0.5 to 4</translation>
     </message>
 </context>
 <context>
@@ -155,6 +175,27 @@
     <message>
         <source>&lt;h3&gt;Параметры командной строки&lt;/h3&gt;</source>
         <translation>&lt;h3&gt;Command-line options&lt;/h3&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Velmora — справка</source>
+        <translation>Velmora — help</translation>
+    </message>
+</context>
+<context>
+    <name>PauseBadge</name>
+    <message>
+        <source>ПАУЗА</source>
+        <translation>PAUSED</translation>
+    </message>
+</context>
+<context>
+    <name>Remembered</name>
+    <message>
+        <source>velmora: настройки в «%1» не прочитать, они пропущены</source>
+        <translation>velmora: the settings in &apos;%1&apos; cannot be read and are passed over</translation>
     </message>
 </context>
 <context>
@@ -257,10 +298,6 @@
     <message>
         <source>velmora: окно не открыть: %1. Запустите программу в графическом сеансе, а без него так: xvfb-run velmora</source>
         <translation>velmora: cannot open the window: %1. Start it in a desktop session, or without one as: xvfb-run velmora</translation>
-    </message>
-    <message>
-        <source>velmora: окно не открыть: %1</source>
-        <translation>velmora: cannot open the window: %1</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,9 @@
 
 # shellcheck disable=SC2034  # E2E_STATUS is for the sourcing script
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/velmora-e2e.XXXXXX")
+# The program keeps a teacher's choices (size, language) in the user's settings: each run here
+# starts with none, and leaves the user's own alone.
+export XDG_CONFIG_HOME="$E2E_TMP/config"
 E2E_XVFB_PID=
 E2E_APP_PID=
 E2E_WID=
