@@ -15,10 +15,10 @@ declare -A groups=(
              qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools qt6-svg-dev
              qt6-translations-l10n
              fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fontconfig"
-    # A private X server and the tools the end-to-end tests drive and read it with, Xlib's headers
-    # for the tests' close_box tool, and the validators of the desktop entry and the metainfo
-    # that the install test runs.
-    [test]="xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick xclip libx11-dev openbox
+    # A private X server, a window manager for full screen and maximized windows, the tools the
+    # end-to-end tests drive and read them with, Xlib's headers for the tests' close_box tool, and
+    # the validators of the desktop entry and the metainfo that the install test runs.
+    [test]="xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick xclip libx11-dev openbox wmctrl
             desktop-file-utils appstream"
     # make package: the library dependencies of the .deb (dpkg-shlibdeps, which needs file), the
     # .rpm builder, and lintian to check the .deb.

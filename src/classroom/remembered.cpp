@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
+#include <algorithm>
 
 namespace {
 
@@ -42,7 +43,12 @@ std::optional<ViewSize> sizeFrom(const QString& mode, const QString& scaleText) 
 Remembered recall() {
     const Kept kept;
     Remembered remembered;
-    bool damaged = kept.status() != QSettings::NoError;
+    // Garbage in the file reads as keys of no meaning.
+    const QStringList known{kSize, kScale, kLanguage};
+    const QStringList keys = kept.allKeys();
+    bool damaged = kept.status() != QSettings::NoError ||
+                   std::any_of(keys.begin(), keys.end(),
+                               [&](const QString& key) { return !known.contains(key); });
     if (!damaged && kept.contains(kSize)) {
         remembered.size = sizeFrom(kept.value(kSize).toString(), kept.value(kScale).toString());
         damaged = !remembered.size;

@@ -57,11 +57,11 @@ QSize Surface::innerSize() const {
 
 QImage& Surface::drawingImage() {
     const qreal dpr = devicePixelRatioF();
-    if (drawing_.isNull() || drawing_.devicePixelRatio() != dpr ||
-        drawing_.deviceIndependentSize() != QSizeF(innerSize())) {
+    const QSize pixels = innerSize() * dpr;
+    if (drawing_.isNull() || drawing_.devicePixelRatio() != dpr || drawing_.size() != pixels) {
         // First line, or the screen, its scale or the border changed: what was drawn is drawn
         // again, in place, at the new pixel density.
-        drawing_ = QImage(innerSize() * dpr, QImage::Format_ARGB32_Premultiplied);
+        drawing_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
         drawing_.setDevicePixelRatio(dpr);
         drawing_.fill(Qt::transparent);
         QPainter p(&drawing_);

@@ -36,6 +36,8 @@ class DeviceGrid {
     QPointF point(QPointF px) const;
     // A rectangle whose edges lie on device pixels, as wide and high as `width` draws its sides.
     QRectF rect(const QRectF& px) const;
+    // Device pixels to a pixel of the layout: 1 at the layout's own scale.
+    qreal scale() const { return scale_; }
 
   private:
     qreal scale_;
