@@ -511,8 +511,8 @@ class ClassroomTest : public QObject {
         QVERIFY(!form.demoClock().standing());
     }
 
-    // F1 opens the help in a window of its own that does not hold the run; pressed again it
-    // brings the same window back.
+    // F1 opens the help in a window of its own that does not hold the run, where the window's
+    // keys work too; pressed again it brings the same window back.
     void help() {
         Lesson d;
         QVERIFY(shown::show(*d.form));
@@ -528,7 +528,12 @@ class ClassroomTest : public QObject {
                 for (const char* part : {"cos ωt", "sin ωt", "Ctrl+S", "Backspace", "--scale"}) {
                     QVERIFY2(text.contains(QString::fromUtf8(part)), part);
                 }
-                help->close();
+                // The window's keys work in the help window, and Esc closes it.
+                QVERIFY(QTest::qWaitForWindowActive(help));
+                QTest::keyClick(help->windowHandle(), Qt::Key_BracketLeft);
+                QCOMPARE(demo.form->demoClock().slowdown(), 2);
+                QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
+                QVERIFY(!help->isVisible());
             } else if (demo.pass == 4) {
                 action(demo, Command::Help).trigger();
                 QCOMPARE(classroomOf(*demo.form).helpWindow(), help.data());

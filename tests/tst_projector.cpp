@@ -88,10 +88,11 @@ class ProjectorTest : public QObject {
         QCOMPARE(changed, steady);
     }
 
-    // At scales that fall between device pixels, each kind of line has one width throughout the
-    // window: the graph's grid across and down, and the frames of the wires.
+    // At scales that fall between pixels, each kind of line has one width throughout the window:
+    // the graph's grid across and down, and the frames of the wires.
     void linesKeepOneWidth_data() {
         QTest::addColumn<double>("scale");
+        QTest::newRow("0.65, laid out smaller") << 0.65;
         QTest::newRow("1.4") << 1.4;
         QTest::newRow("2.35") << 2.35;
     }
@@ -119,8 +120,8 @@ class ProjectorTest : public QObject {
         for (int i = 0; i <= 15; ++i) {
             const scene::PictureBox& wire = form.pictok(i);
             const QPoint middle = wire.mapTo(&form, QPoint(0, wire.height() / 2));
-            frames += runs(picture, at(middle.x(), middle.y()) - QPoint(2, 0), {1, 0}, 6,
-                           qRgb(0, 0, 0), longest);
+            const QPoint onDevice = (QPointF(middle) * form.devicePixelRatioF()).toPoint();
+            frames += runs(picture, onDevice - QPoint(2, 0), {1, 0}, 6, qRgb(0, 0, 0), longest);
         }
         const QSet<int> one{qMax(1, qRound(scale))};
         QCOMPARE(across, one);

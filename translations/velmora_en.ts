@@ -169,12 +169,12 @@
         <translation>&lt;h3&gt;Commands and keys&lt;/h3&gt;</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Клавиши действуют, где бы ни был фокус, и в русской раскладке тоже (З, Х, Ъ, Ctrl+Ы, Ctrl+С). Пауза останавливает мгновение, а после продолжения демонстрация идёт с него же. При замедлении графики те же, только рисуются медленнее. Выбранная скорость остаётся до конца работы программы; выключатель снимает паузу. Пока открыт диалог сохранения картинки, демонстрация стоит.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;The keys work wherever the focus is, and in the Russian keyboard layout too (З, Х, Ъ, Ctrl+Ы, Ctrl+С). A pause freezes the instant, and when it continues the demonstration goes on from that instant. Slowed down, the graphs are the same, only drawn more slowly. The chosen speed stays until the program ends; the switch ends a pause. While the dialog for saving the picture is open, the demonstration stands still.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Параметры командной строки&lt;/h3&gt;</source>
         <translation>&lt;h3&gt;Command-line options&lt;/h3&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Клавиши действуют, где бы ни был фокус, и в окне справки тоже, в любой раскладке клавиатуры: важно место клавиши, а не буква на ней (в русской раскладке P — это З, Ctrl+S — Ctrl+Ы). Пауза останавливает мгновение, а после продолжения демонстрация идёт с него же; пока время не обычное, в правом верхнем углу окна крупно видно «ПАУЗА» или скорость. При замедлении графики те же, только рисуются медленнее. Выбранная скорость остаётся до конца работы программы; выключатель снимает паузу. Пока открыт диалог сохранения картинки, демонстрация стоит.&lt;/p&gt;&lt;p&gt;Для проектора окно делается крупнее и мельче (Ctrl и «+», «-», «0»), по размеру экрана или во весь экран (F11; Esc или F11 возвращают окно). Окно, развёрнутое на весь экран, показывает картину так же, только крупно и по центру. Размер окна и язык (русский или английский) запоминаются до следующего запуска; «Сбросить вид» возвращает исходный размер и русский язык. Справка закрывается клавишей Esc или Ctrl+W.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The keys work wherever the focus is, in the help window too, and in every keyboard layout: what counts is the key&apos;s place, not the letter on it (in the Russian layout P is З, Ctrl+S is Ctrl+Ы). A pause freezes the instant, and when it continues the demonstration goes on from that instant; while time is not normal, the top right corner of the window shows PAUSED or the speed in large letters. Slowed down, the graphs are the same, only drawn more slowly. The chosen speed stays until the program ends; the switch ends a pause. While the dialog for saving the picture is open, the demonstration stands still.&lt;/p&gt;&lt;p&gt;For a projector the window is made larger and smaller (Ctrl with +, - and 0), fitted to the screen or shown full screen (F11; Esc or F11 bring the window back). Maximized, the window shows the same picture, only large and centred. The window&apos;s size and its language (Russian or English) are remembered for the next start; Reset the view goes back to the original size and Russian. Esc or Ctrl+W closes the help.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

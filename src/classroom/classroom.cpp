@@ -179,7 +179,7 @@ Classroom::Classroom(Targets targets)
     leaveFullScreen_->setEnabled(false);
     window.addAction(leaveFullScreen_);
 
-    view_ = new ProjectorView(targets_.window);
+    view_ = new ProjectorView(targets_.window, targets_.layout);
     connect(view_, &ProjectorView::sizeChanged, this, [this] { remember(view_->size()); });
     connect(leaveFullScreen_, &QAction::triggered, view_, &ProjectorView::leaveFullScreen);
     badge_ = new PauseBadge(targets_.window, targets_.clock);
@@ -400,8 +400,8 @@ void Classroom::showHelp() {
 }
 
 Classroom& attachClassroom(Form1& form, Classroom::Targets::Program program) {
-    auto* classroom = new Classroom(
-        {form, form.demoClock(), [&form] { return windowPicture(form); }, std::move(program)});
+    auto* classroom = new Classroom({form, Form1::laidOutSize(), form.demoClock(),
+                                     [&form] { return windowPicture(form); }, std::move(program)});
     QObject::connect(&form, &Form1::switched, classroom, &Classroom::switched);
     return *classroom;
 }

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <functional>
@@ -59,6 +60,8 @@ class Classroom : public QObject {
         // The window: its keys and right clicks reach the commands, its title shows the time,
         // and the help and the dialogs open over it. The classroom lives as long as it does.
         scene::Surface& window;
+        // Its size as laid out, in pixels at scale 1.
+        QSize layout;
         // The demonstration's time: paused, slowed down, and held while a menu or dialog is open.
         DemoClock& clock;
         // The window's picture as it shows at this moment, to save or copy.

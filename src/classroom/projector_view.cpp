@@ -10,6 +10,7 @@
 
 #include "classroom/screen_scale.h"
 #include "scene/surface.h"
+#include "scene/units.h"
 
 namespace {
 
@@ -51,8 +52,8 @@ QPoint centred(QSize window, QSize content) {
             std::max(0, (window.height() - content.height()) / 2)};
 }
 
-ProjectorView::ProjectorView(scene::Surface& window)
-    : QObject(&window), window_(window), scale_(windowScale()) {
+ProjectorView::ProjectorView(scene::Surface& window, QSize layout)
+    : QObject(&window), window_(window), layout_(layout), scale_(windowScale() * scene::zoom()) {
     window_.installEventFilter(this);
 }
 
@@ -62,17 +63,16 @@ bool ProjectorView::isFullScreen() const {
 
 void ProjectorView::show(ViewSize size) {
     asked_ = size;
-    const QSize content = window_.innerSize();
     if (size.mode == ViewSize::Mode::FullScreen) {
         const QScreen* screen = window_.screen();
-        applyScale(fitScale(scaled(screen->geometry().size(), scale_), content, {}));
+        applyScale(fitScale(scaled(screen->geometry().size(), windowScale()), layout_, {}));
         window_.setWindowState(window_.windowState() | Qt::WindowFullScreen);
         return;
     }
     window_.setWindowState(window_.windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
     const double fitted = fitOnScreen();
     applyScale(size.mode == ViewSize::Mode::Fit ? fitted : std::min(size.scale, fitted));
-    window_.resize(content);
+    window_.resize(window_.innerSize());
     place();
 }
 
@@ -121,7 +121,8 @@ void ProjectorView::applyScale(double scale) {
         return;
     }
     scale_ = scale;
-    setWindowScale(scale, [this] {
+    scene::setZoom(std::min(scale, 1.0));
+    setWindowScale(std::max(scale, 1.0), [this] {
         QWindow* native = window_.windowHandle();
         if (native && !(window_.windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized))) {
             native->resize(window_.innerSize());
@@ -131,17 +132,17 @@ void ProjectorView::applyScale(double scale) {
 
 double ProjectorView::fitOnScreen() const {
     const QScreen* screen = window_.screen();
-    // Once the window is shown its frame is known; the screen's sizes are in the pixels of the
-    // scale shown now.
+    // Once the window is shown its frame is known; the screen's sizes are in the pixels of its
+    // scale now.
     QSize frame = kFrameAllowance;
     if (window_.isVisible() && window_.frameGeometry().size() != window_.size()) {
-        frame = scaled(window_.frameGeometry().size() - window_.size(), scale_);
+        frame = scaled(window_.frameGeometry().size() - window_.size(), windowScale());
     }
-    return fitScale(scaled(screen->availableGeometry().size(), scale_), window_.innerSize(), frame);
+    return fitScale(scaled(screen->availableGeometry().size(), windowScale()), layout_, frame);
 }
 
 double ProjectorView::fillScale() const {
-    return fitScale(scaled(window_.size(), scale_), window_.innerSize(), {});
+    return fitScale(scaled(window_.size(), windowScale()), layout_, {});
 }
 
 void ProjectorView::place() {

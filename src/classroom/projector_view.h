@@ -43,7 +43,8 @@ class ProjectorView : public QObject {
     Q_OBJECT
 
   public:
-    explicit ProjectorView(scene::Surface& window);
+    // `layout`: the window's size as laid out, in pixels at scale 1.
+    ProjectorView(scene::Surface& window, QSize layout);
 
     // What was asked last, to remember for the next start; and the scale shown now.
     ViewSize size() const { return asked_; }
@@ -70,8 +71,8 @@ class ProjectorView : public QObject {
 
   private:
     void ask(ViewSize size);
-    // The scale shown; a window that is not full screen or maximized keeps the layout's size in
-    // its own pixels, so that it changes on the screen.
+    // The scale shown: from 1 up the screens' scale, below 1 the layout's zoom. A window that is
+    // not full screen or maximized takes the size of its scene.
     void applyScale(double scale);
     // The largest scale at which the scene fits the window as the screen shows it now, with no
     // frame (full screen or maximized).
@@ -80,6 +81,7 @@ class ProjectorView : public QObject {
     void place();
 
     scene::Surface& window_;
+    QSize layout_;
     ViewSize asked_;
     ViewSize beforeFullScreen_;
     double scale_;

@@ -12,10 +12,6 @@ namespace scene {
 
 namespace {
 
-void placeIn(QWidget& child, const Surface& container, QPoint twips) {
-    child.move(container.innerOrigin() + toPixels(twips));
-}
-
 // Whether a step of the paint order paints the element of that name (of the step's kind and on
 // its surface): a step with a name paints the elements of that name, one without paints those
 // that no step of the surface names.
@@ -53,13 +49,12 @@ Controls::Controls(Surface& form, std::initializer_list<const Layout*> layouts) 
             Surface& parent = surface(s.parent);
             auto* box =
                 new PictureBox(&parent, s.back, s.border, s.look, toPixels(s.box).size(), s.role);
-            placeIn(*box, parent, s.box.topLeft());
             box->setDrawWidth(s.drawWidth);
             box->setFocusPolicy(Qt::NoFocus);
             if (s.picture) {
                 box->addWindowless(pictureOf(s));
             }
-            add(s.id, box, {box, nullptr, s.tooltip, s.accessible});
+            add(s.id, {box, &parent, s.box, {}, nullptr, s.tooltip, s.accessible});
         }
     }
     for (const Layout* layout : layouts) {
@@ -71,12 +66,10 @@ Controls::Controls(Surface& form, std::initializer_list<const Layout*> layouts) 
             } else {
                 mark = new Tavik::Minus(&parent, s.settings, parent.BackColor());
             }
-            placeIn(*mark, parent, s.pos);
-            add(s.id, mark, {mark, nullptr, nullptr, {}});
+            add(s.id, {mark, &parent, QRect(s.pos, mark->twipsSize()), {}, nullptr, nullptr, {}});
         }
         for (const auto& s : layout->sliders) {
             auto* slider = new QSlider(Qt::Horizontal, &form_);
-            slider->setGeometry(toPixels(s.box));
             slider->setRange(s.min, s.max);
             slider->setValue(s.value);
             slider->setSingleStep(s.smallChange);
@@ -84,16 +77,14 @@ Controls::Controls(Surface& form, std::initializer_list<const Layout*> layouts) 
             slider->setTickPosition(QSlider::TicksBelow);
             slider->setTickInterval(1);
             slider->setFocusPolicy(Qt::StrongFocus);
-            add(s.id, slider, {slider, nullptr, s.tooltip, s.accessible});
+            add(s.id, {slider, &form_, s.box, {}, nullptr, s.tooltip, s.accessible});
         }
         for (const auto& s : layout->buttons) {
             auto* button = new QPushButton(&form_);
-            button->setGeometry(toPixels(s.box));
-            button->setFont(toQFont(s.font));
             // Enter, like Space, presses the button that has the focus.
             button->setAutoDefault(true);
             button->setFocusPolicy(Qt::StrongFocus);
-            add(s.id, button, {button, s.caption, nullptr, s.accessible});
+            add(s.id, {button, &form_, s.box, s.font, s.caption, nullptr, s.accessible});
         }
     }
     // The windowless elements, step by step of the paint order: a surface paints them in the
@@ -125,25 +116,51 @@ Controls::Controls(Surface& form, std::initializer_list<const Layout*> layouts) 
     }
 }
 
-void Controls::add(const Id& id, QWidget* widget, Texts texts) {
+void Controls::add(const Id& id, const Laid& laid) {
     const QString key = id.toString();
-    widget->setObjectName(key);
-    widgets_.insert(key, widget);
-    showTexts(texts);
-    texts_.push_back(texts);
+    laid.control->setObjectName(key);
+    widgets_.insert(key, laid.control);
+    place(laid);
+    showTexts(laid);
+    laid_.push_back(laid);
 }
 
-void Controls::showTexts(const Texts& texts) {
-    if (texts.caption) {
-        static_cast<QPushButton*>(texts.control)->setText(translated(texts.caption));
+void Controls::place(const Laid& laid) {
+    laid.control->setGeometry(QRect(laid.container->innerOrigin() + toPixels(laid.twips.topLeft()),
+                                    toPixels(laid.twips).size()));
+    if (laid.font) {
+        laid.control->setFont(toQFont(*laid.font));
     }
-    texts.control->setToolTip(translated(texts.tooltip));
-    describe(*texts.control, texts.accessible);
+}
+
+// A button's caption is the only caption of a windowed control.
+void Controls::showTexts(const Laid& laid) {
+    if (laid.caption) {
+        static_cast<QPushButton*>(laid.control)->setText(translated(laid.caption));
+    }
+    laid.control->setToolTip(translated(laid.tooltip));
+    describe(*laid.control, laid.accessible);
+}
+
+void Controls::relayout() {
+    for (const Laid& laid : laid_) {
+        place(laid);
+    }
+    for (Surface* surface : form_.findChildren<Surface*>()) {
+        for (const auto& element : surface->windowlessElements()) {
+            element->relayout();
+        }
+        surface->update();
+    }
+    for (const auto& element : form_.windowlessElements()) {
+        element->relayout();
+    }
+    form_.update();
 }
 
 void Controls::retranslate() {
-    for (const Texts& texts : texts_) {
-        showTexts(texts);
+    for (const Laid& laid : laid_) {
+        showTexts(laid);
     }
     for (Surface* surface : form_.findChildren<Surface*>()) {
         for (const auto& element : surface->windowlessElements()) {

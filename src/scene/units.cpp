@@ -1,13 +1,49 @@
 #include "scene/units.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
 namespace scene {
 
+namespace {
+
+double currentZoom = 1;
+
+}  // namespace
+
+double zoom() {
+    return currentZoom;
+}
+
+void setZoom(double zoom) {
+    if (zoom == currentZoom) {
+        return;
+    }
+    currentZoom = zoom;
+    for (QWidget* widget : QApplication::allWidgets()) {
+        QEvent changed(ZoomChange);
+        QCoreApplication::sendEvent(widget, &changed);
+    }
+}
+
 int toPixels(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+    return static_cast<int>(std::lround(twips * currentZoom / kTwipsPerPixel));
+}
+
+int zoomed(int pixels) {
+    return static_cast<int>(std::lround(pixels * currentZoom));
+}
+
+QSize zoomed(QSize pixels) {
+    return {zoomed(pixels.width()), zoomed(pixels.height())};
+}
+
+QSize layoutPixels(QSize twips) {
+    return {static_cast<int>(std::lround(twips.width() / double(kTwipsPerPixel))),
+            static_cast<int>(std::lround(twips.height() / double(kTwipsPerPixel)))};
 }
 
 QPoint toPixels(QPoint twips) {
@@ -28,7 +64,7 @@ DeviceGrid::DeviceGrid(const QPainter& painter) {
 }
 
 qreal DeviceGrid::width(qreal px) const {
-    return std::max<qreal>(1, std::round(px * scale_)) / scale_;
+    return std::max<qreal>(1, std::round(px * currentZoom * scale_)) / scale_;
 }
 
 QPointF DeviceGrid::point(QPointF px) const {
@@ -37,8 +73,10 @@ QPointF DeviceGrid::point(QPointF px) const {
 }
 
 QRectF DeviceGrid::rect(const QRectF& px) const {
-    const QPointF topLeft = point(px.topLeft());
-    return {topLeft, QSizeF(width(px.width()), width(px.height()))};
+    const auto side = [&](qreal length) {
+        return std::max<qreal>(1, std::round(length * scale_)) / scale_;
+    };
+    return {point(px.topLeft()), QSizeF(side(px.width()), side(px.height()))};
 }
 
 }  // namespace scene

@@ -39,7 +39,11 @@ void paintLabel(QPainter& p, const LabelSpec& s, const QString& caption, const Q
         p.fillRect(box, toQColor(*s.back));
     }
     p.save();
-    p.setClipRect(box, Qt::IntersectClip);
+    // Drawn smaller than laid out, a font's size is rounded to a whole pixel and may take a pixel
+    // more than its box: the letters are not cut.
+    if (zoom() == 1) {
+        p.setClipRect(box, Qt::IntersectClip);
+    }
     p.setFont(font);
     p.setPen(toQColor(s.fore));
     p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
@@ -66,17 +70,19 @@ void paintCrossHatch(QPainter& p, const QRectF& outline, ShapeKind kind, double 
     }
     p.save();
     p.setClipPath(area, Qt::IntersectClip);
-    const QRect r = outline.toAlignedRect();
-    const QPoint origin = p.transform().map(QPoint(0, 0));
+    // In pixels of the layout, which the zoom makes smaller.
+    const double z = zoom();
+    const QRect r = QRectF(outline.topLeft() / z, outline.size() / z).toAlignedRect();
+    const QPoint origin = (QPointF(p.transform().map(QPoint(0, 0))) / z).toPoint();
     auto first = [](int from, int offset, int phase) {
         return from + (((phase - from - offset) % 8) + 8) % 8;
     };
     const DeviceGrid grid(p);
     for (int x = first(r.left(), origin.x(), 4); x <= r.right(); x += 8) {
-        p.fillRect(grid.rect(QRect(x, r.top(), 1, r.height())), colour);
+        p.fillRect(grid.rect(QRectF(x * z, r.top() * z, 1, r.height() * z)), colour);
     }
     for (int y = first(r.top(), origin.y(), 3); y <= r.bottom(); y += 8) {
-        p.fillRect(grid.rect(QRect(r.left(), y, r.width(), 1)), colour);
+        p.fillRect(grid.rect(QRectF(r.left() * z, y * z, r.width() * z, 1)), colour);
     }
     p.restore();
 }
@@ -176,6 +182,13 @@ void Windowless::setCaption(const QString& caption) {
     owner_.windowlessChanged(pixelBounds());
 }
 
+void Windowless::relayout() {
+    if (const auto* label = std::get_if<LabelSpec>(&laidOut_)) {
+        font_ = toQFont(label->font, caption_);
+    }
+    bounds_ = boundsNow();
+}
+
 void Windowless::retranslate() {
     if (const auto* label = std::get_if<LabelSpec>(&laidOut_);
         label && caption_ == laidOutCaption_) {
@@ -208,7 +221,7 @@ QRect Windowless::boundsNow() const {
                           [](const LineSpec& s) { return twipsLineBounds(s.from, s.to, s.width); },
                           [](const ShapeSpec& s) { return toPixels(s.box); },
                           [this](const ImageSpec& s) {
-                              return QRect(toPixels(position_), pictureSize(s.picture));
+                              return QRect(toPixels(position_), zoomed(pictureSize(s.picture)));
                           },
                       },
                       laidOut_);
@@ -221,7 +234,8 @@ void Windowless::paint(QPainter& painter) const {
             [&](const LineSpec& s) { drawTwipsLine(painter, s.from, s.to, s.width, s.colour); },
             [&](const ShapeSpec& s) { paintShape(painter, s); },
             [&](const ImageSpec& s) {
-                const qreal ratio = painter.device()->devicePixelRatio();
+                // Drawn at the pixels it takes on the device, zoom and all.
+                const qreal ratio = painter.device()->devicePixelRatio() * zoom();
                 if (image_.isNull() || image_.devicePixelRatio() != ratio) {
                     image_ = picture(s.picture, ratio);
                 }

@@ -107,6 +107,8 @@ class Windowless {
 
     // Where the element paints, in pixels of its container's inner area.
     QRect pixelBounds() const { return bounds_; }
+    // Its place and font again, after the layout's zoom changed.
+    void relayout();
     void paint(QPainter& painter) const;
 
   private:
@@ -120,7 +122,7 @@ class Windowless {
     QFont font_;              // a label's, resolved for its caption
     QPoint position_;
     // An image's picture, drawn when first painted and again when painted at another device
-    // pixel ratio (the window moved to another screen).
+    // pixel ratio (the window moved to another screen) or another zoom.
     mutable QImage image_;
     QRect bounds_;  // kept, as the surface asks for it at every paint
 };
