@@ -1,6 +1,7 @@
 #include "scene/windowless.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -22,6 +23,8 @@ struct Overloaded : Ts... {
 // Spelled out for the compilers that do not deduce an aggregate's arguments (clang before 17).
 template <class... Ts>
 Overloaded(Ts...) -> Overloaded<Ts...>;
+
+constexpr int kLabelFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
 
 QPoint roundedPixels(QPointF twips) {
     return {toPixels(twips.x()), toPixels(twips.y())};
@@ -46,7 +49,7 @@ void paintLabel(QPainter& p, const LabelSpec& s, const QString& caption, const Q
     }
     p.setFont(font);
     p.setPen(toQColor(s.fore));
-    p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+    p.drawText(box, zoom() == 1 ? kLabelFlags : kLabelFlags | Qt::TextDontClip, caption);
     p.restore();
 }
 
@@ -179,7 +182,9 @@ void Windowless::setCaption(const QString& caption) {
     }
     caption_ = caption;
     font_ = toQFont(std::get<LabelSpec>(laidOut_).font, caption_);
-    owner_.windowlessChanged(pixelBounds());
+    const QRect before = bounds_;
+    bounds_ = boundsNow();
+    owner_.windowlessChanged(before | bounds_);
 }
 
 void Windowless::relayout() {
@@ -217,7 +222,13 @@ void Windowless::moveTo(QPoint twips) {
 
 QRect Windowless::boundsNow() const {
     return std::visit(Overloaded{
-                          [](const LabelSpec& s) { return toPixels(s.box); },
+                          [this](const LabelSpec& s) {
+                              // Drawn smaller, the letters may reach past their box.
+                              const QRect box = toPixels(s.box);
+                              return zoom() == 1 ? box
+                                                 : box | QFontMetrics(font_).boundingRect(
+                                                             box, kLabelFlags, caption_);
+                          },
                           [](const LineSpec& s) { return twipsLineBounds(s.from, s.to, s.width); },
                           [](const ShapeSpec& s) { return toPixels(s.box); },
                           [this](const ImageSpec& s) {
