@@ -7,6 +7,8 @@
 #include <QAccessible>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextBrowser>
+#include <QSlider>
 #include <QtTest>
 
 #include "classroom/classroom.h"
@@ -22,19 +24,15 @@ QAccessibleInterface* accessible(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget);
 }
 
-// The pixels of a focus rectangle, one pixel inside the switch's border, that show the window
-// text colour.
-int focusRectanglePixels(scene::PictureBox& box) {
-    const QImage image = box.grab().toImage();
-    const int inset = 2;  // border and one pixel
-    const QRect outline(inset, inset, image.width() - 2 * inset, image.height() - 2 * inset);
-    int dark = 0;
-    for (int x = outline.left(); x <= outline.right(); ++x) {
-        for (const int y : {outline.top(), outline.bottom()}) {
-            dark += image.pixelColor(x, y) == Qt::black ? 1 : 0;
-        }
+// The colours across the left side of a control, from five pixels outside it to its edge: what a
+// focus ring shows there.
+QList<QColor> leftOf(const QWidget& control, const QImage& screen) {
+    const QPoint edge = control.mapTo(control.window(), QPoint(0, control.height() / 2));
+    QList<QColor> colours;
+    for (int x = edge.x() - 5; x < edge.x(); ++x) {
+        colours << screen.pixelColor(x, edge.y());
     }
-    return dark;
+    return colours;
 }
 
 }  // namespace
@@ -205,21 +203,24 @@ class AccessibilityTest : public shown::FreshWindowTest {
         QCOMPARE(d.form->picOn->appearance(), scene::Appearance::Flat);
     }
 
-    // A dotted rectangle shows inside the switch while it has the focus, and only then.
-    void switchShowsItsFocus() {
-        const int unfocused = focusRectanglePixels(*form().picOn);
+    // Focus from the keyboard shows as a ring around the control, black, yellow twice and black
+    // from the outside in; focus from a mouse click shows none, and the ring goes with the focus.
+    void keyboardFocusShowsARing() {
+        attachClassroom(form());
         QWindow* window = form().windowHandle();
+        const QColor yellow(255, 214, 0);
+        const QList<QColor> ring{form().palette().color(QPalette::Window), Qt::black, yellow,
+                                 yellow, Qt::black};
         for (int i = 0; i < 3; ++i) {
             QTest::keyClick(window, Qt::Key_Tab);
         }
         QVERIFY(form().picOn->hasFocus());
-        const int focused = focusRectanglePixels(*form().picOn);
-        QTest::keyClick(window, Qt::Key_Tab);
-        QCOMPARE(focusRectanglePixels(*form().picOn), unfocused);
-        QVERIFY2(focused >= unfocused + 10,
-                 qPrintable(QStringLiteral("%1 dark pixels with the focus, %2 without")
-                                .arg(focused)
-                                .arg(unfocused)));
+        QCOMPARE(leftOf(*form().picOn, shown::screen(form())).mid(1), ring.mid(1));
+        QTest::mouseClick(window, Qt::LeftButton, {}, form().sldL->mapTo(&form(), QPoint(20, 10)));
+        QVERIFY(form().sldL->hasFocus());
+        const QImage screen = shown::screen(form());
+        QVERIFY(!leftOf(*form().sldL, screen).contains(yellow));
+        QVERIFY(!leftOf(*form().picOn, screen).contains(yellow));
     }
 };
 

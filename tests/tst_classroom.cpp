@@ -1,6 +1,8 @@
 // What the window offers a teacher: the demonstration paused and slowed down on the run loop's
 // test clock, the keys and the context menu, the window's picture saved and copied, and help.
 
+#include <qpa/qwindowsysteminterface.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -24,6 +26,7 @@
 #include "scene/colour.h"
 #include "shell/application.h"
 #include "shell/command_line.h"
+#include "shell/platform.h"
 #include "shell/translations.h"
 #include "shown_form.h"
 
@@ -34,7 +37,9 @@ using driver::Demo;
 
 // The window of the program: the demonstration with the classroom's commands.
 struct Lesson : Demo {
-    Lesson() { attachClassroom(*form, optionLines); }
+    Lesson() {
+        attachClassroom(*form, {optionLines, {}, QStringLiteral("ru"), platform::keyPosition});
+    }
 };
 
 Classroom& classroomOf(const Form1& form) {
@@ -205,42 +210,65 @@ class ClassroomTest : public QObject {
         }));
     }
 
-    // Every command's keys, as typed in the Latin and in the Russian layout, do that command
-    // exactly once, whichever control has the focus. (The toolkit's shortcut matching is shown
-    // the Russian letters as they are: no Latin key is added on this platform.)
+    // Every command's key does that command exactly once, whichever control has the focus, in
+    // the us layout and in the Cyrillic ones that type other letters on the same keys: a key is
+    // known by its place (its XKB key code), whatever it types.
     void keys_data() {
+        QTest::addColumn<int>("place");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<int>("command");
-        const auto row = [](const char* name, int key, Qt::KeyboardModifiers modifiers,
-                            Command command) {
-            QTest::newRow(name) << key << static_cast<int>(modifiers) << static_cast<int>(command);
+        struct Place {
+            const char* name;
+            int keycode;
+            Qt::KeyboardModifiers modifiers;
+            Command command;
+            const char16_t* typed;  // in the us, ru, ua and by layouts
         };
-        row("P", Qt::Key_P, {}, Command::Pause);
-        row("З", u'З', {}, Command::Pause);
-        row("Pause", Qt::Key_Pause, {}, Command::Pause);
-        row("[", Qt::Key_BracketLeft, {}, Command::Slower);
-        row("Х", u'Х', {}, Command::Slower);
-        row("]", Qt::Key_BracketRight, {}, Command::Faster);
-        row("Ъ", u'Ъ', {}, Command::Faster);
-        row("Backspace", Qt::Key_Backspace, {}, Command::NormalSpeed);
-        row("Ctrl+S", Qt::Key_S, Qt::ControlModifier, Command::SavePicture);
-        row("Ctrl+Ы", u'Ы', Qt::ControlModifier, Command::SavePicture);
-        row("Ctrl+C", Qt::Key_C, Qt::ControlModifier, Command::CopyPicture);
-        row("Ctrl+С", u'С', Qt::ControlModifier, Command::CopyPicture);
-        row("F1", Qt::Key_F1, {}, Command::Help);
+        const Place places[] = {
+            {"P", 33, {}, Command::Pause, u"pззз"},
+            {"[", 34, {}, Command::Slower, u"[ххх"},
+            {"]", 35, {}, Command::Faster, u"]ъї'"},
+            {"Ctrl+S", 39, Qt::ControlModifier, Command::SavePicture, u"sыіі"},
+            {"Ctrl+C", 54, Qt::ControlModifier, Command::CopyPicture, u"cссс"},
+        };
+        const char* layouts[] = {"us", "ru", "ua", "by"};
+        for (const Place& p : places) {
+            for (int l = 0; l < 4; ++l) {
+                const QChar typed(p.typed[l]);
+                QTest::addRow("%s %s", layouts[l], p.name)
+                    << p.keycode << QString(typed) << static_cast<int>(typed.toUpper().unicode())
+                    << static_cast<int>(p.modifiers) << static_cast<int>(p.command);
+            }
+        }
+        // Keys every layout has alike.
+        const auto same = [](const char* name, int key, Qt::KeyboardModifiers modifiers,
+                             Command command) {
+            QTest::newRow(name) << 0 << QString() << key << static_cast<int>(modifiers)
+                                << static_cast<int>(command);
+        };
+        same("Pause", Qt::Key_Pause, {}, Command::Pause);
+        same("Backspace", Qt::Key_Backspace, {}, Command::NormalSpeed);
+        same("Ctrl+=", Qt::Key_Equal, Qt::ControlModifier, Command::Larger);
+        same("Ctrl+-", Qt::Key_Minus, Qt::ControlModifier, Command::Smaller);
+        same("Ctrl+0", Qt::Key_0, Qt::ControlModifier, Command::OriginalSize);
+        same("F11", Qt::Key_F11, {}, Command::FullScreen);
+        same("F1", Qt::Key_F1, {}, Command::Help);
     }
     void keys() {
+        QFETCH(int, place);
+        QFETCH(QString, typed);
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(int, command);
-        Form1 form;
-        attachClassroom(form);
+        Lesson d;
+        Form1& form = *d.form;
         QVERIFY(shown::show(form));
         const Classroom& classroom = classroomOf(form);
         classroom.action(Command::Pause).setEnabled(true);
         QList<std::shared_ptr<QSignalSpy>> done;
-        for (int c = 0; c <= static_cast<int>(Command::Help); ++c) {
+        for (int c = 0; c < Classroom::kCommandCount; ++c) {
             QAction& a = classroom.action(static_cast<Command>(c));
             QObject::disconnect(&a, &QAction::triggered, &classroom, nullptr);  // counted only
             done << std::make_shared<QSignalSpy>(&a, &QAction::triggered);
@@ -249,11 +277,12 @@ class ClassroomTest : public QObject {
         const QList<QWidget*> focusWidgets{form.sldW, form.picOn, form.Command1};
         for (QWidget* focus : focusWidgets) {
             focus->setFocus();
-            // What a keyboard types with the key: the small letter, and nothing for the others.
-            const QChar letter(key);
-            QTest::sendKeyEvent(QTest::Click, form.windowHandle(), static_cast<Qt::Key>(key),
-                                letter.isLetter() ? QString(letter.toLower()) : QString(),
-                                static_cast<Qt::KeyboardModifiers>(modifiers));
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QWindowSystemInterface::handleExtendedKeyEvent(
+                    form.windowHandle(), type, key, static_cast<Qt::KeyboardModifiers>(modifiers),
+                    static_cast<quint32>(place), 0, 0, typed);
+                QWindowSystemInterface::flushWindowSystemEvents();
+            }
             ++expected;
             for (int c = 0; c < done.size(); ++c) {
                 QVERIFY2(done[c]->count() == (c == command ? expected : 0),
@@ -504,14 +533,18 @@ class ClassroomTest : public QObject {
         QTest::mouseClick(form.windowHandle(), Qt::RightButton, {},
                           form.sldL->mapTo(&form, QPoint(20, 10)));
         QVERIFY(standing);
-        QCOMPARE(items, (QStringList{"Пауза\tP", "Медленнее\t[", "Быстрее\t]",
-                                     "Обычная скорость\tBackspace", "Сохранить картинку…\tCtrl+S",
-                                     "Копировать картинку\tCtrl+C", "Справка\tF1"}));
+        QCOMPARE(items,
+                 (QStringList{
+                     "Пауза\tP", "Медленнее\t[", "Быстрее\t]", "Обычная скорость\tBackspace",
+                     "Крупнее\tCtrl++", "Мельче\tCtrl+-", "Исходный размер\tCtrl+0",
+                     "По размеру экрана\t", "Во весь экран\tF11", "Русский\t", "English\t",
+                     "Сбросить вид: исходный размер, русский язык\t", "Сохранить картинку…\tCtrl+S",
+                     "Копировать картинку\tCtrl+C", "Справка\tF1"}));
         QVERIFY(!form.demoClock().standing());
     }
 
-    // F1 opens the help in a window of its own that does not hold the run; pressed again it
-    // brings the same window back.
+    // F1 opens the help in a window of its own that does not hold the run, where the window's
+    // keys work too; pressed again it brings the same window back.
     void help() {
         Lesson d;
         QVERIFY(shown::show(*d.form));
@@ -527,7 +560,12 @@ class ClassroomTest : public QObject {
                 for (const char* part : {"cos ωt", "sin ωt", "Ctrl+S", "Backspace", "--scale"}) {
                     QVERIFY2(text.contains(QString::fromUtf8(part)), part);
                 }
-                help->close();
+                // The window's keys work in the help window, and Esc closes it.
+                QVERIFY(QTest::qWaitForWindowActive(help));
+                QTest::keyClick(help->windowHandle(), Qt::Key_BracketLeft);
+                QCOMPARE(demo.form->demoClock().slowdown(), 2);
+                QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
+                QVERIFY(!help->isVisible());
             } else if (demo.pass == 4) {
                 action(demo, Command::Help).trigger();
                 QCOMPARE(classroomOf(*demo.form).helpWindow(), help.data());

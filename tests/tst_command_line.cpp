@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include "classroom/projector_view.h"
 #include "shell/command_line.h"
 
 using Action = CommandLine::Action;
@@ -32,13 +33,13 @@ class CommandLineTest : public QObject {
         row("--lang=ru", {"--lang=ru"}, Action::Run, "ru");
         row("--scale 2", {"--scale", "2"}, Action::Run, "ru", 2);
         row("--scale 1,5 with a comma", {"--scale", "1,5"}, Action::Run, "ru", 1.5);
-        row("--scale at both ends", {"--scale", "1", "--scale", "4"}, Action::Run, "ru", 4);
+        row("--scale at both ends", {"--scale", "0.5", "--scale", "4"}, Action::Run, "ru", 4);
         row("--fit", {"--fit"}, Action::Run, "ru", 0, true);
         row("unknown option", {"--colour"}, Action::Fail);
         row("stray argument", {"extra"}, Action::Fail);
         row("unknown language", {"--lang", "de"}, Action::Fail);
         row("language missing its value", {"--lang"}, Action::Fail);
-        row("scale below 1", {"--scale", "0.99"}, Action::Fail);
+        row("scale below a half", {"--scale", "0.49"}, Action::Fail);
         row("scale above 4", {"--scale", "4.01"}, Action::Fail);
         row("scale not a number", {"--scale", "big"}, Action::Fail);
         row("scale not finite", {"--scale", "inf"}, Action::Fail);
@@ -77,7 +78,9 @@ class CommandLineTest : public QObject {
     void fit_data() {
         QTest::addColumn<QSize>("available");
         QTest::addColumn<double>("scale");
-        QTest::newRow("laptop: not even 1, so 1") << QSize(1024, 740) << 1.0;
+        QTest::newRow("1024 × 768 with a panel: below 1") << QSize(1024, 740) << 0.94;
+        QTest::newRow("projector of 1280 × 720") << QSize(1280, 720) << 0.91;
+        QTest::newRow("too small for half size: at least 0.5") << QSize(400, 300) << 0.5;
         QTest::newRow("exactly at scale 1") << QSize(1032, 782) << 1.0;
         QTest::newRow("full HD, height decides") << QSize(1920, 1050) << 1.36;
         QTest::newRow("wide screen, height decides") << QSize(3840, 1200) << 1.56;

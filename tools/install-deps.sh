@@ -12,13 +12,14 @@ declare -A groups=(
     # Compiler, Qt 6 with its translation tools and its own translations, Qt Svg for the scalable
     # icon written at build time, and the fonts the window's texts are drawn in.
     [build]="cmake g++ make pkg-config
-             qt6-base-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools qt6-svg-dev
+             qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools qt6-svg-dev
              qt6-translations-l10n
              fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fontconfig"
-    # A private X server and the tools the end-to-end tests drive and read it with, the headers
-    # of Xlib and of xcb with its DAMAGE extension for the tests' close_box and repainted tools,
-    # and the validators of the desktop entry and the metainfo that the install test runs.
-    [test]="xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick xclip libx11-dev
+    # A private X server, a window manager for full screen and maximized windows, the tools the
+    # end-to-end tests drive and read them with, the headers of Xlib and of xcb with its DAMAGE
+    # extension for the tests' close_box and repainted tools, and the validators of the desktop
+    # entry and the metainfo that the install test runs.
+    [test]="xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick xclip libx11-dev openbox wmctrl
             libxcb1-dev libxcb-damage0-dev desktop-file-utils appstream"
     # make package: the library dependencies of the .deb (dpkg-shlibdeps, which needs file), the
     # .rpm builder, and lintian to check the .deb.

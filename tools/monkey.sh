@@ -38,7 +38,7 @@ if [ -n "$repainted" ] && [ ! -x "$repainted" ]; then
 fi
 
 readonly keys=(Tab shift+Tab Left Right Up Down Home End Prior Next Escape
-    a b c d e f g h i j k l m n o p q r s t u v w x y z F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12
+    a b c d e f g h i j k l m n o p q r s t u v w x y z F2 F3 F4 F5 F6 F7 F8 F9 F10 F12
     p p bracketleft bracketleft bracketright BackSpace ctrl+c)
 readonly help_title='Velmora — справка'
 readonly save_title='Сохранить картинку окна'
@@ -229,14 +229,16 @@ act() {
     elif [ "$pick" -lt 60 ]; then
         xdotool mousemove --window "$wid" "${graphs_button[@]}" click 1 2>/dev/null || true
     elif [ "$pick" -lt 68 ]; then
-        # The context menu, and one of its commands by the keyboard, or none.
+        # The context menu, and by the keyboard one of its first commands (the time's) or of its
+        # last (picture and help), or none. The size and the language are left as they are, for
+        # the places this script clicks.
         draw_point
         xdotool mousemove --window "$wid" "$x" "$y" click 3 2>/dev/null || true
         sleep 0.2
-        draw 9
-        if [ "$pick" -lt 7 ]; then
-            for ((i = 0; i <= pick; i++)); do
-                chosen+=(Down)
+        draw 7
+        if [ "$pick" -lt 6 ]; then
+            for ((i = 0; i <= pick % 3; i++)); do
+                chosen+=("$([ "$pick" -lt 3 ] && echo Down || echo Up)")
             done
             chosen+=(Return)
         else

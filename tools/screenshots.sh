@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes the pictures of the window in docs/: at rest, with the graphs shown, running, and paused
-# with the help window open.
+# Takes the pictures of the window in docs/: at rest, with the graphs shown, running, paused with
+# the help window open, and at the projector: full screen on a screen of 1920 × 1080 and fitted to
+# one of 1280 × 720.
 # Usage: tools/screenshots.sh path/to/velmora output-directory
 #
 # Runs the program on a virtual X server of its own (no window manager, so the window has no
@@ -16,7 +17,7 @@ e2e=$(dirname "$0")/../tests/e2e
 source "$e2e/lib.sh"
 # shellcheck source=tests/e2e/points.sh
 source "$e2e/points.sh"
-e2e_require Xvfb xdotool xwininfo import convert
+e2e_require Xvfb xdotool xwininfo import convert openbox xprop wmctrl
 
 readonly aside=(1090 790) # a point of the screen off the window, so no control shows a hover look
 
@@ -60,3 +61,43 @@ echo "screenshots: $outdir/velmora-classroom.png"
 # "Выход" ends the program, also while the demonstration runs.
 e2e_click "$window" "${exit_button[@]}"
 e2e_wait_exit "the program ending on \"Выход\" during a run" 5
+
+# At the projector, with a window manager, running with the graphs shown: the whole screen.
+on_screen() {
+    local pid
+    for pid in "$E2E_WM_PID" "$E2E_XVFB_PID"; do
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
+    done
+    e2e_start_xvfb "$1"
+    e2e_start_wm
+    shift
+    e2e_start_app "$program" "$@"
+    window=$(e2e_find_window Velmora 20)
+    xdotool windowactivate --sync "$window"
+}
+# A click on a point of the layout, wherever the window's scale puts it.
+click_scaled() {
+    local width
+    width=$(e2e_window_size "$window" | cut -d' ' -f1)
+    e2e_click "$window" "$(($1 * width / client_size[0]))" "$(($2 * width / client_size[0]))"
+}
+run_with_graphs() {
+    click_scaled "${graphs_button[@]}"
+    click_scaled "${power_switch[@]}"
+}
+screen_shot() {
+    xdotool mousemove 0 0
+    sleep 3
+    timeout 10 import -window root "$outdir/$1"
+    echo "screenshots: $outdir/$1"
+    wmctrl -c Velmora
+    e2e_wait_exit "the program ending" 10
+}
+
+on_screen 1920x1080
+run_with_graphs
+e2e_key "$window" F11
+screen_shot velmora-full-screen.png
+on_screen 1280x720 --fit
+run_with_graphs
+screen_shot velmora-fit-1280x720.png

@@ -48,16 +48,36 @@
         <translation>The window&apos;s picture could not be saved to the file &apos;%1&apos;: %2. An earlier file of that name, if there was one, is unchanged.</translation>
     </message>
     <message>
-        <source>Velmora — справка</source>
-        <translation>Velmora — help</translation>
-    </message>
-    <message>
         <source>Velmora — пауза</source>
         <translation>Velmora — paused</translation>
     </message>
     <message>
         <source>Velmora — ×1/%1</source>
         <translation>Velmora — ×1/%1</translation>
+    </message>
+    <message>
+        <source>Крупнее</source>
+        <translation>Larger</translation>
+    </message>
+    <message>
+        <source>Мельче</source>
+        <translation>Smaller</translation>
+    </message>
+    <message>
+        <source>Исходный размер</source>
+        <translation>Original size</translation>
+    </message>
+    <message>
+        <source>По размеру экрана</source>
+        <translation>Fit the screen</translation>
+    </message>
+    <message>
+        <source>Во весь экран</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Сбросить вид: исходный размер, русский язык</source>
+        <translation>Reset the view: original size, Russian</translation>
     </message>
     <message>
         <source>Картинки JPEG (*.jpg *.jpeg)</source>
@@ -79,16 +99,8 @@
         <translation>Velmora: a coil (inductance) in an alternating-current circuit, a demonstration for the physics lesson.</translation>
     </message>
     <message>
-        <source>Язык окна: ru (по умолчанию) или en.</source>
-        <translation>Language of the window: ru (the default) or en.</translation>
-    </message>
-    <message>
         <source>язык</source>
         <translation>language</translation>
-    </message>
-    <message>
-        <source>Окно в F раз больше, для проектора: F от 1 до 4, можно дробное (1.5).</source>
-        <translation>The window F times larger, for a projector: F from 1 to 4, decimals allowed (1.5).</translation>
     </message>
     <message>
         <source>Наибольший масштаб, при котором окно с рамкой помещается на экране.</source>
@@ -107,16 +119,24 @@
         <translation>--scale and --fit cannot be used together: choose one</translation>
     </message>
     <message>
-        <source>масштаб «%1» не подходит: нужно число от 1 до 4</source>
-        <translation>scale &apos;%1&apos; is not possible: give a number from 1 to 4</translation>
-    </message>
-    <message>
         <source>Показать эту справку.</source>
         <translation>Show this help.</translation>
     </message>
     <message>
         <source>Показать название и версию программы.</source>
         <translation>Show the name and version of the program.</translation>
+    </message>
+    <message>
+        <source>Язык окна: ru или en; без него тот, что выбран в прошлый раз, а сначала ru.</source>
+        <translation>Language of the window: ru or en; without it the one chosen last time, and ru at first.</translation>
+    </message>
+    <message>
+        <source>Окно в F раз больше или меньше, для проектора: F от 0.5 до 4, можно дробное (1.5).</source>
+        <translation>The window F times larger or smaller, for a projector: F from 0.5 to 4, decimals allowed (1.5).</translation>
+    </message>
+    <message>
+        <source>масштаб «%1» не подходит: нужно число от 0.5 до 4</source>
+        <translation>scale &apos;%1&apos; is not possible: give a number from 0.5 to 4</translation>
     </message>
 </context>
 <context>
@@ -157,12 +177,33 @@
         <translation>&lt;h3&gt;Commands and keys&lt;/h3&gt;</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Клавиши действуют, где бы ни был фокус, и в русской раскладке тоже (З, Х, Ъ, Ctrl+Ы, Ctrl+С). Пауза останавливает мгновение, а после продолжения демонстрация идёт с него же. При замедлении графики те же, только рисуются медленнее. Выбранная скорость остаётся до конца работы программы; выключатель снимает паузу. Пока открыт диалог сохранения картинки, демонстрация стоит.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;The keys work wherever the focus is, and in the Russian keyboard layout too (З, Х, Ъ, Ctrl+Ы, Ctrl+С). A pause freezes the instant, and when it continues the demonstration goes on from that instant. Slowed down, the graphs are the same, only drawn more slowly. The chosen speed stays until the program ends; the switch ends a pause. While the dialog for saving the picture is open, the demonstration stands still.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Параметры командной строки&lt;/h3&gt;</source>
         <translation>&lt;h3&gt;Command-line options&lt;/h3&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Клавиши действуют, где бы ни был фокус, и в окне справки тоже, в любой раскладке клавиатуры: важно место клавиши, а не буква на ней (в русской раскладке P — это З, Ctrl+S — Ctrl+Ы). Пауза останавливает мгновение, а после продолжения демонстрация идёт с него же; пока время не обычное, в правом верхнем углу окна крупно видно «ПАУЗА» или скорость. При замедлении графики те же, только рисуются медленнее. Выбранная скорость остаётся до конца работы программы; выключатель снимает паузу. Пока открыт диалог сохранения картинки, демонстрация стоит.&lt;/p&gt;&lt;p&gt;Для проектора окно делается крупнее и мельче (Ctrl и «+», «-», «0»), по размеру экрана или во весь экран (F11; Esc или F11 возвращают окно). Окно, развёрнутое на весь экран, показывает картину так же, только крупно и по центру. Размер окна и язык (русский или английский) запоминаются до следующего запуска; «Сбросить вид» возвращает исходный размер и русский язык. Справка закрывается клавишей Esc или Ctrl+W.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The keys work wherever the focus is, in the help window too, and in every keyboard layout: what counts is the key&apos;s place, not the letter on it (in the Russian layout P is З, Ctrl+S is Ctrl+Ы). A pause freezes the instant, and when it continues the demonstration goes on from that instant; while time is not normal, the top right corner of the window shows PAUSED or the speed in large letters. Slowed down, the graphs are the same, only drawn more slowly. The chosen speed stays until the program ends; the switch ends a pause. While the dialog for saving the picture is open, the demonstration stands still.&lt;/p&gt;&lt;p&gt;For a projector the window is made larger and smaller (Ctrl with +, - and 0), fitted to the screen or shown full screen (F11; Esc or F11 bring the window back). Maximized, the window shows the same picture, only large and centred. The window&apos;s size and its language (Russian or English) are remembered for the next start; Reset the view goes back to the original size and Russian. Esc or Ctrl+W closes the help.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Velmora — справка</source>
+        <translation>Velmora — help</translation>
+    </message>
+</context>
+<context>
+    <name>PauseBadge</name>
+    <message>
+        <source>ПАУЗА</source>
+        <translation>PAUSED</translation>
+    </message>
+</context>
+<context>
+    <name>Remembered</name>
+    <message>
+        <source>velmora: настройки в «%1» не прочитать, они пропущены</source>
+        <translation>velmora: the settings in &apos;%1&apos; cannot be read and are passed over</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "classroom/classroom.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDateTime>
@@ -11,33 +12,30 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
-#include <QTextBrowser>
 
-#include "classroom/help_page.h"
+#include "classroom/focus_ring.h"
 #include "classroom/help_window.h"
+#include "classroom/pause_badge.h"
+#include "classroom/projector_view.h"
+#include "classroom/remembered.h"
 #include "classroom/window_picture.h"
 #include "demo/demo_clock.h"
 #include "demo/form1.h"
+#include "scene/surface.h"
 
 namespace {
 
 using Command = Classroom::Command;
 
-// The key of a Russian letter, as the toolkit reports it: the capital letter's code.
-constexpr Qt::Key russian(char16_t capital) {
-    return static_cast<Qt::Key>(capital);
-}
-
-// One command of the window: its menu text and its keys. The first key is the one the menu
-// shows. `russianKey` is what that key types while the Russian layout is active, where it is a
-// different letter: the same key does the same there.
+// One command of the window: its menu text and its keys, the first of which the menu shows.
 struct CommandSpec {
     Command command;
     const char* text;
     std::array<QKeyCombination, 2> keys;
-    QKeyCombination russianKey;
     void (Classroom::*run)();
     bool startsGroup;  // a separator before it in the menu
+    bool checkable;
+    bool ownName;  // a language's name, written in that language whatever the interface's
 };
 
 }  // namespace
@@ -49,66 +47,119 @@ struct Classroom::Table {
         {Command::Pause,
          QT_TRANSLATE_NOOP("Classroom", "Пауза"),
          {Qt::Key_P, Qt::Key_Pause},
-         russian(u'З'),
          &Classroom::togglePause,
+         false,
+         true,
          false},
         {Command::Slower,
          QT_TRANSLATE_NOOP("Classroom", "Медленнее"),
          {Qt::Key_BracketLeft, {}},
-         russian(u'Х'),
          &Classroom::slowDown,
+         false,
+         false,
          false},
         {Command::Faster,
          QT_TRANSLATE_NOOP("Classroom", "Быстрее"),
          {Qt::Key_BracketRight, {}},
-         russian(u'Ъ'),
          &Classroom::speedUp,
+         false,
+         false,
          false},
         {Command::NormalSpeed,
          QT_TRANSLATE_NOOP("Classroom", "Обычная скорость"),
          {Qt::Key_Backspace, {}},
-         {},
          &Classroom::normalSpeed,
+         false,
+         false,
+         false},
+        {Command::Larger,
+         QT_TRANSLATE_NOOP("Classroom", "Крупнее"),
+         {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal},
+         &Classroom::larger,
+         true,
+         false,
+         false},
+        {Command::Smaller,
+         QT_TRANSLATE_NOOP("Classroom", "Мельче"),
+         {Qt::CTRL | Qt::Key_Minus, {}},
+         &Classroom::smaller,
+         false,
+         false,
+         false},
+        {Command::OriginalSize,
+         QT_TRANSLATE_NOOP("Classroom", "Исходный размер"),
+         {Qt::CTRL | Qt::Key_0, {}},
+         &Classroom::originalSize,
+         false,
+         false,
+         false},
+        {Command::FitScreen,
+         QT_TRANSLATE_NOOP("Classroom", "По размеру экрана"),
+         {},
+         &Classroom::fitScreen,
+         false,
+         false,
+         false},
+        {Command::FullScreen,
+         QT_TRANSLATE_NOOP("Classroom", "Во весь экран"),
+         {Qt::Key_F11, {}},
+         &Classroom::toggleFullScreen,
+         false,
+         true,
+         false},
+        {Command::Russian, "Русский", {}, &Classroom::russian, true, true, true},
+        {Command::English, "English", {}, &Classroom::english, false, true, true},
+        {Command::ResetView,
+         QT_TRANSLATE_NOOP("Classroom", "Сбросить вид: исходный размер, русский язык"),
+         {},
+         &Classroom::resetView,
+         false,
+         false,
          false},
         {Command::SavePicture,
          QT_TRANSLATE_NOOP("Classroom", "Сохранить картинку…"),
          {Qt::CTRL | Qt::Key_S, {}},
-         Qt::CTRL | russian(u'Ы'),
          &Classroom::savePicture,
-         true},
+         true,
+         false,
+         false},
         {Command::CopyPicture,
          QT_TRANSLATE_NOOP("Classroom", "Копировать картинку"),
          {Qt::CTRL | Qt::Key_C, {}},
-         Qt::CTRL | russian(u'С'),
          &Classroom::copyPicture,
+         false,
+         false,
          false},
         {Command::Help,
          QT_TRANSLATE_NOOP("Classroom", "Справка"),
          {Qt::Key_F1, {}},
-         {},
          &Classroom::showHelp,
-         true},
+         true,
+         false,
+         false},
     };
+    static_assert(std::size(kCommands) == kCommandCount);
 };
 
 Classroom::Classroom(Targets targets)
     : QObject(&targets.window), targets_(std::move(targets)), chooseFile_(chooseFileInDialog) {
     QWidget& window = targets_.window;
     menu_ = new QMenu(&window);
+    languages_ = new QActionGroup(this);
     for (const CommandSpec& row : Table::kCommands) {
-        auto* action = new QAction(tr(row.text), &window);
+        auto* action = new QAction(&window);
         QList<QKeySequence> shortcuts;
         for (const QKeyCombination key : row.keys) {
             if (key != QKeyCombination()) {
                 shortcuts << QKeySequence(key);
             }
         }
+        // Only the Latin keys are shortcuts. Where the toolkit matches a shortcut's key in every
+        // layout (under X11 when a Latin layout is loaded beside another), a second shortcut for
+        // another layout's letter would make the key ambiguous, and it would do nothing at all;
+        // a key that types another letter is taken by its place on the keyboard (keyPressed).
         action->setShortcuts(shortcuts);
-        // Only the Latin keys are shortcuts. Where the toolkit matches a shortcut's key in
-        // every layout (under X11 when a Latin layout is loaded beside the Russian one), a
-        // second shortcut for the Russian letter would make the key ambiguous, and it would do
-        // nothing at all; the Russian letter is therefore taken from the key presses that no
-        // shortcut took (keyPressed).
+        action->setCheckable(row.checkable);
         window.addAction(action);
         if (row.startsGroup) {
             menu_->addSeparator();
@@ -117,9 +168,25 @@ Classroom::Classroom(Targets targets)
         connect(action, &QAction::triggered, this, row.run);
         actions_[static_cast<std::size_t>(row.command)] = action;
     }
-    QAction& pauseAction = action(Command::Pause);
-    pauseAction.setCheckable(true);
-    pauseAction.setEnabled(false);
+    for (const Command language : {Command::Russian, Command::English}) {
+        languages_->addAction(&action(language));
+        action(language).setEnabled(static_cast<bool>(targets_.program.switchLanguage));
+    }
+    action(Command::Pause).setEnabled(false);
+    // Full screen is left with Esc too, a key that does nothing else in the window.
+    leaveFullScreen_ = new QAction(&window);
+    leaveFullScreen_->setShortcut(Qt::Key_Escape);
+    leaveFullScreen_->setEnabled(false);
+    window.addAction(leaveFullScreen_);
+
+    view_ = new ProjectorView(targets_.window, targets_.layout);
+    connect(view_, &ProjectorView::sizeChanged, this, [this] { remember(view_->size()); });
+    connect(leaveFullScreen_, &QAction::triggered, view_, &ProjectorView::leaveFullScreen);
+    badge_ = new PauseBadge(targets_.window, targets_.clock);
+    ring_ = new FocusRing(window);
+
+    retranslate();
+    showLanguage(targets_.program.language);
     window.installEventFilter(this);
 }
 
@@ -129,27 +196,56 @@ QAction& Classroom::action(Command command) const {
     return *actions_[static_cast<std::size_t>(command)];
 }
 
+QTextBrowser* Classroom::helpWindow() const {
+    return help_;
+}
+
 // A right click anywhere on the window, also on a control that has no menu of its own, and the
-// keyboard's menu key; keys that reach the window: no shortcut took them and the control with the
-// focus did not use them.
+// keyboard's menu key; keys that reach the window or the help window: no shortcut took them and
+// the control with the focus did not use them.
 bool Classroom::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &targets_.window) {
-        if (event->type() == QEvent::ContextMenu) {
-            showMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
-            return true;
-        }
-        if (event->type() == QEvent::KeyPress && keyPressed(*static_cast<QKeyEvent*>(event))) {
-            return true;
-        }
+    const bool window = watched == &targets_.window;
+    if (!window && watched != help_) {
+        return false;
     }
-    return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::ContextMenu:
+            if (window) {
+                showMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+                return true;
+            }
+            break;
+        case QEvent::KeyPress:
+            return keyPressed(*static_cast<QKeyEvent*>(event));
+        case QEvent::LanguageChange:
+            if (window) {
+                retranslate();
+            }
+            break;
+        case QEvent::WindowStateChange:
+            if (window) {
+                action(Command::FullScreen).setChecked(view_->isFullScreen());
+                leaveFullScreen_->setEnabled(view_->isFullScreen());
+            }
+            break;
+        default:
+            break;
+    }
+    return false;
 }
 
 bool Classroom::keyPressed(const QKeyEvent& event) {
+    if (!targets_.program.keyPosition) {
+        return false;
+    }
+    const int place = targets_.program.keyPosition(event);
+    if (place == Qt::Key_unknown) {
+        return false;
+    }
     const QKeyCombination pressed(event.modifiers() & ~Qt::KeypadModifier,
-                                  static_cast<Qt::Key>(event.key()));
+                                  static_cast<Qt::Key>(place));
     for (const CommandSpec& row : Table::kCommands) {
-        if (row.russianKey != QKeyCombination() && row.russianKey == pressed) {
+        if (std::find(row.keys.begin(), row.keys.end(), pressed) != row.keys.end()) {
             QAction& a = action(row.command);
             if (!a.isEnabled()) {
                 return false;
@@ -159,6 +255,13 @@ bool Classroom::keyPressed(const QKeyEvent& event) {
         }
     }
     return false;
+}
+
+void Classroom::retranslate() {
+    for (const CommandSpec& row : Table::kCommands) {
+        action(row.command).setText(row.ownName ? QString::fromUtf8(row.text) : tr(row.text));
+    }
+    showTime();
 }
 
 void Classroom::switched(bool running) {
@@ -197,28 +300,86 @@ void Classroom::showTime() {
     targets_.window.setWindowTitle(demoTimeTitle(clock.paused(), clock.slowdown()));
 }
 
+void Classroom::larger() {
+    view_->larger();
+}
+
+void Classroom::smaller() {
+    view_->smaller();
+}
+
+void Classroom::originalSize() {
+    view_->original();
+}
+
+void Classroom::fitScreen() {
+    view_->fit();
+}
+
+void Classroom::toggleFullScreen() {
+    view_->toggleFullScreen();
+    action(Command::FullScreen).setChecked(view_->isFullScreen());
+}
+
+void Classroom::russian() {
+    switchLanguage(QStringLiteral("ru"));
+}
+
+void Classroom::english() {
+    switchLanguage(QStringLiteral("en"));
+}
+
+void Classroom::resetView() {
+    view_->original();
+    if (targets_.program.switchLanguage) {
+        switchLanguage(QStringLiteral("ru"));
+    }
+}
+
+void Classroom::switchLanguage(const QString& language) {
+    targets_.program.switchLanguage(language);
+    rememberLanguage(language);
+    showLanguage(language);
+}
+
+void Classroom::showLanguage(const QString& language) {
+    action(language == QLatin1String("en") ? Command::English : Command::Russian).setChecked(true);
+}
+
 void Classroom::showMenu(const QPoint& globalPos) {
     const DemoClock::Hold hold(targets_.clock);
     menu_->exec(globalPos);
 }
 
+QImage Classroom::picture() const {
+    const bool badge = badge_->isVisible();
+    const bool ring = ring_->isVisible();
+    badge_->hide();
+    ring_->hide();
+    const QImage picture = targets_.picture();
+    badge_->setVisible(badge);
+    ring_->setVisible(ring);
+    return picture;
+}
+
 void Classroom::savePicture() {
     // The picture is taken at the moment of the command, before the dialog covers anything.
-    const QImage picture = targets_.picture();
+    const QImage taken = picture();
     const DemoClock::Hold hold(targets_.clock);
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QDir::homePath();
     }
+    QWidget& window = targets_.window;
     const QString chosen =
-        chooseFile_(targets_.window, folder, pictureFileName(QDateTime::currentDateTime()));
+        chooseFile_(window, folder, pictureFileName(QDateTime::currentDateTime()));
     if (chosen.isEmpty()) {
         return;
     }
     const QString path = picturePath(chosen);
-    const QString failure = writePicture(picture, path);
+    const QString failure = writePicture(taken, path);
     if (!failure.isEmpty()) {
-        QMessageBox::warning(&targets_.window, tr("Картинка не сохранена"),
+        QMessageBox::warning(&window, tr("Картинка не сохранена"),
                              tr("Картинку окна не удалось сохранить в файл «%1»: %2. Прежний "
                                 "файл с этим именем, если он был, не изменился.")
                                  .arg(QDir::toNativeSeparators(path), failure));
@@ -226,26 +387,23 @@ void Classroom::savePicture() {
 }
 
 void Classroom::copyPicture() {
-    QGuiApplication::clipboard()->setImage(targets_.picture());
+    QGuiApplication::clipboard()->setImage(picture());
 }
 
 void Classroom::showHelp() {
     if (!help_) {
-        help_ = new HelpWindow(&targets_.window);
-        help_->setWindowFlag(Qt::Window);
-        help_->setWindowTitle(tr("Velmora — справка"));
-        QList<QAction*> commands(actions_.begin(), actions_.end());
-        help_->setHtml(helpPage(commands, targets_.options ? targets_.options() : QString()));
-        help_->resize(640, 620);
+        const QList<QAction*> commands(actions_.begin(), actions_.end());
+        help_ = new HelpWindow(targets_.window, commands, targets_.program.options);
+        help_->installEventFilter(this);
     }
     help_->show();
     help_->raise();
     help_->activateWindow();
 }
 
-Classroom& attachClassroom(Form1& form, std::function<QString()> options) {
-    auto* classroom = new Classroom(
-        {form, form.demoClock(), [&form] { return windowPicture(form); }, std::move(options)});
+Classroom& attachClassroom(Form1& form, Classroom::Targets::Program program) {
+    auto* classroom = new Classroom({form, Form1::laidOutSize(), form.demoClock(),
+                                     [&form] { return windowPicture(form); }, std::move(program)});
     QObject::connect(&form, &Form1::switched, classroom, &Classroom::switched);
     return *classroom;
 }

@@ -6,39 +6,80 @@
 #include <QImage>
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 #include <QString>
-#include <QTextBrowser>
 #include <array>
 #include <functional>
 
 class DemoClock;
+class FocusRing;
 class Form1;
+class HelpWindow;
+class PauseBadge;
+class ProjectorView;
 class QAction;
+class QActionGroup;
 class QKeyEvent;
 class QMenu;
 class QPoint;
+class QTextBrowser;
+
+namespace scene {
+class Surface;
+}
 
 // What the window offers a teacher beyond the demonstration itself: pausing and slowing down its
-// time, a picture of the window to save or copy, and a help page. Each is an action with keyboard
-// shortcuts that work whichever control has the focus, and all of them are in the window's
-// context menu.
+// time, the window's size for a projector, its language, a picture of it to save or copy, and a
+// help page. Each is an action with keys that work whichever control has the focus, also in the
+// help window, and all of them are in the window's context menu.
 class Classroom : public QObject {
     Q_OBJECT
 
   public:
-    enum class Command { Pause, Slower, Faster, NormalSpeed, SavePicture, CopyPicture, Help };
+    enum class Command {
+        Pause,
+        Slower,
+        Faster,
+        NormalSpeed,
+        Larger,
+        Smaller,
+        OriginalSize,
+        FitScreen,
+        FullScreen,
+        Russian,
+        English,
+        ResetView,
+        SavePicture,
+        CopyPicture,
+        Help,
+    };
+    static constexpr int kCommandCount = static_cast<int>(Command::Help) + 1;
 
     // What the commands act on.
     struct Targets {
         // The window: its keys and right clicks reach the commands, its title shows the time,
         // and the help and the dialogs open over it. The classroom lives as long as it does.
-        QWidget& window;
+        scene::Surface& window;
+        // Its size as laid out, in pixels at scale 1.
+        QSize layout;
         // The demonstration's time: paused, slowed down, and held while a menu or dialog is open.
         DemoClock& clock;
         // The window's picture as it shows at this moment, to save or copy.
         std::function<QImage()> picture;
-        // The command-line options as the program lists them, for the help page; none without.
-        std::function<QString()> options;
+        // What the program around the window provides.
+        struct Program {
+            // The command-line options as the program lists them, for the help page; none
+            // without.
+            std::function<QString()> options;
+            // Puts the interface language to work ("ru" or "en"); the language menu is offered
+            // only with it.
+            std::function<void(const QString&)> switchLanguage;
+            QString language = QStringLiteral("ru");  // the one at start
+            // The key a US keyboard has where the pressed key is (its letter or bracket), or
+            // Qt::Key_unknown where the platform does not say: a command's key works in every
+            // keyboard layout, whatever letter the layout puts there.
+            std::function<int(const QKeyEvent&)> keyPosition;
+        } program;
     };
 
     explicit Classroom(Targets targets);
@@ -50,8 +91,15 @@ class Classroom : public QObject {
     // Pause is offered only while a run is on.
     void switched(bool running);
 
+    // The size the window is shown at.
+    ProjectorView& view() const { return *view_; }
+
     // The help window, once it has been opened.
-    QTextBrowser* helpWindow() const { return help_; }
+    QTextBrowser* helpWindow() const;
+
+    // The window's picture, without the signs that are there only for the class in the room (the
+    // pause badge, the focus ring).
+    QImage picture() const;
 
     // Where the picture is to be saved: asks the user, starting in `folder` with `name` offered;
     // empty when the user cancels. The standard save dialog unless set otherwise (by tests,
@@ -61,39 +109,54 @@ class Classroom : public QObject {
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
   protected:
-    // The window's right clicks and the keys that reach it.
+    // The window's right clicks and the keys that reach it or the help window; the language.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct Table;
 
-    // A key press that no shortcut took and no control used. True when it was the key of a
-    // shortcut as the Russian layout types it, and that shortcut was done.
+    // A key press that no shortcut took and no control used. True when the key at its place on
+    // the keyboard, with its modifiers, is a command's key, and that command was done.
     bool keyPressed(const QKeyEvent& event);
     // Opens the menu of every command at a point of the screen; the demonstration's time stands
     // still while it is open.
     void showMenu(const QPoint& globalPos);
+    void retranslate();
 
     void togglePause();
     void slowDown();
     void speedUp();
     void normalSpeed();
+    void larger();
+    void smaller();
+    void originalSize();
+    void fitScreen();
+    void toggleFullScreen();
+    void russian();
+    void english();
+    void resetView();
     void savePicture();
     void copyPicture();
     void showHelp();
     void setSlowdown(int slowdown);
     void showTime();
+    void showLanguage(const QString& language);
+    void switchLanguage(const QString& language);
 
     Targets targets_;
-    std::array<QAction*, 7> actions_{};
+    std::array<QAction*, kCommandCount> actions_{};
+    QActionGroup* languages_ = nullptr;
+    QAction* leaveFullScreen_ = nullptr;
     QMenu* menu_ = nullptr;
-    QPointer<QTextBrowser> help_;
+    ProjectorView* view_ = nullptr;
+    PauseBadge* badge_ = nullptr;
+    FocusRing* ring_ = nullptr;
+    QPointer<HelpWindow> help_;
     FileChooser chooseFile_;
 };
 
-// The classroom's commands on the demonstration's window, for as long as the window lives; the
-// options are listed on the help page.
-Classroom& attachClassroom(Form1& form, std::function<QString()> options = {});
+// The classroom's commands on the demonstration's window, for as long as the window lives.
+Classroom& attachClassroom(Form1& form, Classroom::Targets::Program program = {});
 
 // The standard save dialog for a picture, PNG unless the name says JPEG or BMP, starting in
 // `folder` with `name` offered.

@@ -121,11 +121,11 @@ Form1::Form1(Platform platform)
 Form1::~Form1() = default;
 
 QSize Form1::innerSize() const {
-    return laidOutSize();
+    return scene::toPixels(QRect(QPoint(), scene::kClientTwips)).size();
 }
 
 QSize Form1::laidOutSize() {
-    return scene::toPixels(QRect(QPoint(), scene::kClientTwips)).size();
+    return scene::layoutPixels(scene::kClientTwips);
 }
 
 scene::PictureBox& Form1::pictok(int index) const {
@@ -191,6 +191,21 @@ void Form1::paintEvent(QPaintEvent* event) {
 void Form1::closeEvent(QCloseEvent* event) {
     endProgram();
     event->accept();
+}
+
+void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        controls_->retranslate();
+    }
+    Surface::changeEvent(event);
+}
+
+bool Form1::event(QEvent* event) {
+    if (event->type() == scene::ZoomChange) {
+        controls_->relayout();
+        return true;
+    }
+    return Surface::event(event);
 }
 
 void Form1::endProgram() {

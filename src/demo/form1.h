@@ -126,6 +126,7 @@ class Form1 : public scene::Surface {
     // True once the program is ending (exit button or close box): no loop runs on.
     bool isEnding() const { return ending_; }
 
+    // The client area at the layout's zoom.
     QSize innerSize() const override;
     // The client area as laid out, in pixels at scale 1: 1016 × 734.
     static QSize laidOutSize();
@@ -138,6 +139,10 @@ class Form1 : public scene::Surface {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The interface language changed: every text of the layout is shown in the new one.
+    void changeEvent(QEvent* event) override;
+    // The layout's zoom changed: every control and element is laid out again.
+    bool event(QEvent* event) override;
 
   private:
     // One needle update on a dial: erase the last needle, draw the new one, store its angle.

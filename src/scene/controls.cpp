@@ -12,10 +12,6 @@ namespace scene {
 
 namespace {
 
-void placeIn(QWidget& child, const Surface& container, QPoint twips) {
-    child.move(container.innerOrigin() + toPixels(twips));
-}
-
 // Whether a step of the paint order paints the element of that name (of the step's kind and on
 // its surface): a step with a name paints the elements of that name, one without paints those
 // that no step of the surface names.
@@ -53,15 +49,12 @@ Controls::Controls(Surface& form, std::initializer_list<const Layout*> layouts) 
             Surface& parent = surface(s.parent);
             auto* box =
                 new PictureBox(&parent, s.back, s.border, s.look, toPixels(s.box).size(), s.role);
-            placeIn(*box, parent, s.box.topLeft());
             box->setDrawWidth(s.drawWidth);
             box->setFocusPolicy(Qt::NoFocus);
-            box->setToolTip(translated(s.tooltip));
-            describe(*box, s.accessible);
             if (s.picture) {
                 box->addWindowless(pictureOf(s));
             }
-            add(s.id, box);
+            add(s.id, {box, &parent, s.box, {}, nullptr, s.tooltip, s.accessible});
         }
     }
     for (const Layout* layout : layouts) {
@@ -73,32 +66,25 @@ Controls::Controls(Surface& form, std::initializer_list<const Layout*> layouts) 
             } else {
                 mark = new Tavik::Minus(&parent, s.settings, parent.BackColor());
             }
-            placeIn(*mark, parent, s.pos);
-            add(s.id, mark);
+            add(s.id, {mark, &parent, QRect(s.pos, mark->twipsSize()), {}, nullptr, nullptr, {}});
         }
         for (const auto& s : layout->sliders) {
             auto* slider = new QSlider(Qt::Horizontal, &form_);
-            slider->setGeometry(toPixels(s.box));
             slider->setRange(s.min, s.max);
             slider->setValue(s.value);
             slider->setSingleStep(s.smallChange);
             slider->setPageStep(s.largeChange);
             slider->setTickPosition(QSlider::TicksBelow);
             slider->setTickInterval(1);
-            slider->setToolTip(translated(s.tooltip));
             slider->setFocusPolicy(Qt::StrongFocus);
-            describe(*slider, s.accessible);
-            add(s.id, slider);
+            add(s.id, {slider, &form_, s.box, {}, nullptr, s.tooltip, s.accessible});
         }
         for (const auto& s : layout->buttons) {
-            auto* button = new QPushButton(translated(s.caption), &form_);
-            button->setGeometry(toPixels(s.box));
-            button->setFont(toQFont(s.font));
+            auto* button = new QPushButton(&form_);
             // Enter, like Space, presses the button that has the focus.
             button->setAutoDefault(true);
             button->setFocusPolicy(Qt::StrongFocus);
-            describe(*button, s.accessible);
-            add(s.id, button);
+            add(s.id, {button, &form_, s.box, s.font, s.caption, nullptr, s.accessible});
         }
     }
     // The windowless elements, step by step of the paint order: a surface paints them in the
@@ -130,10 +116,60 @@ Controls::Controls(Surface& form, std::initializer_list<const Layout*> layouts) 
     }
 }
 
-void Controls::add(const Id& id, QWidget* widget) {
+void Controls::add(const Id& id, const Laid& laid) {
     const QString key = id.toString();
-    widget->setObjectName(key);
-    widgets_.insert(key, widget);
+    laid.control->setObjectName(key);
+    widgets_.insert(key, laid.control);
+    place(laid);
+    showTexts(laid);
+    laid_.push_back(laid);
+}
+
+void Controls::place(const Laid& laid) {
+    laid.control->setGeometry(QRect(laid.container->innerOrigin() + toPixels(laid.twips.topLeft()),
+                                    toPixels(laid.twips).size()));
+    if (laid.font) {
+        laid.control->setFont(toQFont(*laid.font));
+    }
+}
+
+// A button's caption is the only caption of a windowed control.
+void Controls::showTexts(const Laid& laid) {
+    if (laid.caption) {
+        static_cast<QPushButton*>(laid.control)->setText(translated(laid.caption));
+    }
+    laid.control->setToolTip(translated(laid.tooltip));
+    describe(*laid.control, laid.accessible);
+}
+
+void Controls::relayout() {
+    for (const Laid& laid : laid_) {
+        place(laid);
+    }
+    for (Surface* surface : form_.findChildren<Surface*>()) {
+        for (const auto& element : surface->windowlessElements()) {
+            element->relayout();
+        }
+        surface->update();
+    }
+    for (const auto& element : form_.windowlessElements()) {
+        element->relayout();
+    }
+    form_.update();
+}
+
+void Controls::retranslate() {
+    for (const Laid& laid : laid_) {
+        showTexts(laid);
+    }
+    for (Surface* surface : form_.findChildren<Surface*>()) {
+        for (const auto& element : surface->windowlessElements()) {
+            element->retranslate();
+        }
+    }
+    for (const auto& element : form_.windowlessElements()) {
+        element->retranslate();
+    }
 }
 
 QWidget& Controls::widget(const Id& id) const {

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QString>
 #include <QWidget>
+#include <optional>
+#include <vector>
 
 #include "scene/layout.h"
 #include "scene/surface.h"
@@ -38,11 +40,31 @@ class Controls {
 
     int count() const { return static_cast<int>(widgets_.size()); }
 
+    // Every caption, tooltip and name a screen reader reads, again in the interface language.
+    void retranslate();
+    // Every control and element in its place again, at the layout's zoom now.
+    void relayout();
+
   private:
-    void add(const Id& id, QWidget* widget);
+    // A control as its table gives it: where it lies (twips of its container's inner area), its
+    // font and its texts.
+    struct Laid {
+        QWidget* control;
+        Surface* container;
+        QRect twips;
+        std::optional<FontSpec> font;
+        const char* caption;
+        const char* tooltip;
+        AccessibleText accessible;
+    };
+
+    void add(const Id& id, const Laid& laid);
+    static void place(const Laid& laid);
+    static void showTexts(const Laid& laid);
 
     Surface& form_;
     QHash<QString, QWidget*> widgets_;
+    std::vector<Laid> laid_;
 };
 
 }  // namespace scene

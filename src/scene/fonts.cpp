@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "scene/units.h"
+
 namespace scene {
 
 namespace {
@@ -61,7 +63,7 @@ QString substituteFamily(const QString& layoutFamily, QStringView text) {
 QFont toQFont(const FontSpec& font, QStringView text) {
     const QString layoutFamily = QString::fromLatin1(font.family);
     QFont resolved(substituteFamily(layoutFamily, text));
-    resolved.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
+    resolved.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0 * zoom())));
     resolved.setBold(font.bold);
     resolved.setItalic(font.italic);
     resolved.setStyleStrategy(QFont::PreferMatch);

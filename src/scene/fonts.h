@@ -19,7 +19,8 @@ struct FontSpec {
 QString substituteFamily(const QString& layoutFamily, QStringView text = {});
 
 // The font to draw a text with: the substitute family at the pixel size the points give at
-// 96 dpi, so texts fit their fixed boxes whatever the screen's own dpi setting.
+// 96 dpi and the layout's zoom, so texts fit their fixed boxes whatever the screen's own dpi
+// setting.
 QFont toQFont(const FontSpec& font, QStringView text = {});
 
 // The font to draw a text in a box `boxWidthPx` wide with, from its left edge: as above, and

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "scene/units.h"
+
 namespace scene {
 
 namespace {
@@ -112,12 +114,13 @@ int PictureBox::frameWidth() const {
 void PictureBox::paintFrame(QPainter& p) const {
     const QRect r = rect();
     const QPalette& pal = palette();
+    const DeviceGrid grid(p);
     // One-pixel edges as filled rectangles: much cheaper than stroking, and the same pixels.
     auto edge = [&](const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
-        p.fillRect(QRect(box.left(), box.top(), box.width(), 1), topLeft);
-        p.fillRect(QRect(box.left(), box.top(), 1, box.height()), topLeft);
-        p.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), bottomRight);
-        p.fillRect(QRect(box.right(), box.top(), 1, box.height()), bottomRight);
+        p.fillRect(grid.rect(QRect(box.left(), box.top(), box.width(), 1)), topLeft);
+        p.fillRect(grid.rect(QRect(box.left(), box.top(), 1, box.height())), topLeft);
+        p.fillRect(grid.rect(QRect(box.left(), box.bottom(), box.width(), 1)), bottomRight);
+        p.fillRect(grid.rect(QRect(box.right(), box.top(), 1, box.height())), bottomRight);
     };
     if (frameWidth() == 1) {
         const QColor line = pal.color(QPalette::WindowText);
@@ -126,16 +129,6 @@ void PictureBox::paintFrame(QPainter& p) const {
         // Sunken edge: shadow above and left, light below and right, two pixels deep.
         edge(r, pal.color(QPalette::Mid), pal.color(QPalette::Light));
         edge(r.adjusted(1, 1, -1, -1), pal.color(QPalette::Shadow), pal.color(QPalette::Button));
-    }
-    if (hasFocus()) {
-        // A dotted rectangle one pixel inside the border, over whatever the box shows.
-        p.save();
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QPen(pal.color(QPalette::WindowText), 0, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        const int inset = frameWidth() + 1;
-        p.drawRect(r.adjusted(inset, inset, -inset - 1, -inset - 1));
-        p.restore();
     }
 }
 
@@ -172,16 +165,6 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
         default:
             Surface::keyPressEvent(event);
     }
-}
-
-void PictureBox::focusInEvent(QFocusEvent* event) {
-    Surface::focusInEvent(event);
-    update();
-}
-
-void PictureBox::focusOutEvent(QFocusEvent* event) {
-    Surface::focusOutEvent(event);
-    update();
 }
 
 }  // namespace scene

@@ -16,8 +16,7 @@ enum class AccessibleRole { Plain, Switch, Meter };
 // dark line; 3D: a sunken two-pixel edge), windowless elements and a drawing surface. Its size
 // includes the border; its inner coordinates start inside the border.
 //
-// A box that takes the keyboard focus shows a focus rectangle while it has it, and Space, Return
-// or Enter press it as a click does.
+// A box that takes the keyboard focus is pressed by Space, Return or Enter as by a click.
 class PictureBox : public Surface {
     Q_OBJECT
 
@@ -44,8 +43,6 @@ class PictureBox : public Surface {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     BorderStyle border_;

@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
+#include <algorithm>
+#include <utility>
 
 namespace scene {
 
@@ -55,34 +57,70 @@ QSize Surface::innerSize() const {
 
 QImage& Surface::drawingImage() {
     const qreal dpr = devicePixelRatioF();
-    if (drawing_.isNull() || drawing_.devicePixelRatio() != dpr ||
-        drawing_.deviceIndependentSize() != QSizeF(innerSize())) {
-        // First line, or the screen or the border changed: keep what was drawn, in place.
-        QImage image(innerSize() * dpr, QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(dpr);
-        image.fill(Qt::transparent);
-        if (!drawing_.isNull()) {
-            QPainter p(&image);
-            p.drawImage(QPoint(), drawing_);
+    const QSize pixels = innerSize() * dpr;
+    if (drawing_.isNull() || drawing_.devicePixelRatio() != dpr || drawing_.size() != pixels) {
+        // First line, or the screen, its scale or the border changed: what was drawn is drawn
+        // again, in place, at the new pixel density.
+        drawing_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        drawing_.setDevicePixelRatio(dpr);
+        drawing_.fill(Qt::transparent);
+        QPainter p(&drawing_);
+        for (const DrawnLine& line : drawn_) {
+            paintLine(p, line);
         }
-        drawing_ = image;
     }
     return drawing_;
 }
 
+void Surface::paintLine(QPainter& painter, const DrawnLine& line) const {
+    drawTwipsLine(painter, line.from, line.to, line.widthPx, line.colour);
+}
+
+// Without antialiasing the same end points and width give the same pixels: the new line covers
+// the old one wholly, which therefore leaves the list.
+void Surface::remember(const DrawnLine& line) {
+    auto [a, b] = std::minmax(line.from, line.to, [](QPointF p, QPointF q) {
+        return std::pair(p.x(), p.y()) < std::pair(q.x(), q.y());
+    });
+    const Place place{a.x(), a.y(), b.x(), b.y(), line.widthPx};
+    const auto [at, added] = drawnAt_.try_emplace(place);
+    if (!added) {
+        drawn_.erase(at->second);
+    }
+    at->second = drawn_.insert(drawn_.end(), line);
+}
+
 void Surface::drawLine(float x1, float y1, float x2, float y2, ColourNumber colour) {
+    const DrawnLine line{{x1, y1}, {x2, y2}, drawWidth_, colour};
     {
         QPainter painter(&drawingImage());
-        drawTwipsLine(painter, {x1, y1}, {x2, y2}, drawWidth_, colour);
+        paintLine(painter, line);
     }
-    showOwnLines(twipsLineBounds({x1, y1}, {x2, y2}, drawWidth_));
+    remember(line);
+    showOwnLines(twipsLineBounds(line.from, line.to, drawWidth_));
 }
 
 void Surface::clearDrawing() {
+    drawn_.clear();
+    drawnAt_.clear();
     if (!drawing_.isNull()) {
         drawing_.fill(Qt::transparent);
         showOwnLines(QRect(QPoint(), innerSize()));
     }
+}
+
+void Surface::setInnerOffset(QPoint offset) {
+    const QPoint by = offset - offset_;
+    if (by.isNull()) {
+        return;
+    }
+    offset_ = offset;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow()) {
+            child->move(child->pos() + by);
+        }
+    }
+    update();
 }
 
 // A line drawn while the surface paints (by its repaint handler) is painted with it, and once
@@ -148,8 +186,9 @@ void Surface::paintEvent(QPaintEvent* event) {
             }
         }
         if (!drawing_.isNull()) {
-            const qreal dpr = drawing_.devicePixelRatio();
-            p.drawImage(dirty, drawing_,
+            const QImage& drawing = drawingImage();  // drawn again if the scale has changed
+            const qreal dpr = drawing.devicePixelRatio();
+            p.drawImage(dirty, drawing,
                         QRectF(QPointF(dirty.topLeft()) * dpr, QSizeF(dirty.size()) * dpr));
         }
         p.resetTransform();

@@ -2,9 +2,13 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPointF>
 #include <QRegion>
 #include <QWidget>
+#include <list>
+#include <map>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "scene/colour.h"
@@ -17,7 +21,10 @@ namespace scene {
 // windowed children lie above all of that.
 //
 // Drawn lines are kept in an image of their own until the surface is cleared, so a repaint never
-// loses them, and the memory they take does not grow however many are drawn.
+// loses them. They are also kept as a list, from which the image is drawn again, sharp, when the
+// surface is shown at another pixel density (a projector's scale changed); a line drawn again to
+// the same end points at the same width covers the first one and takes its place in the list, so
+// a needle swinging for hours keeps the list as short as the needle's positions are many.
 //
 // The repaint notification follows one rule: a paint raises `repaintRequested` unless all it
 // shows is the surface's own lines, drawn or cleared since its last paint, with no expose of the
@@ -45,8 +52,11 @@ class Surface : public QWidget {
     // Removes every line drawn so far; background and elements stay.
     void clearDrawing();
 
-    // Where the inner coordinate system starts, inside the border.
-    QPoint innerOrigin() const { return {frameWidth(), frameWidth()}; }
+    // Where the inner coordinate system starts, inside the border, moved by the offset.
+    QPoint innerOrigin() const { return QPoint(frameWidth(), frameWidth()) + offset_; }
+    // Moves the whole inner picture and every control on it, e.g. to centre it in a window
+    // larger than its layout; (0, 0) puts it back at the top-left.
+    void setInnerOffset(QPoint offset);
     // The inner area: the whole surface inside its border, unless a surface says otherwise.
     virtual QSize innerSize() const;
 
@@ -67,7 +77,18 @@ class Surface : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    struct DrawnLine {
+        QPointF from;  // twips
+        QPointF to;
+        int widthPx;
+        ColourNumber colour;
+    };
+    // The pixels a line covers: its end points, either way round, and its width.
+    using Place = std::tuple<qreal, qreal, qreal, qreal, int>;
+
     QImage& drawingImage();
+    void paintLine(QPainter& painter, const DrawnLine& line) const;
+    void remember(const DrawnLine& line);
     // Asks for a paint of lines just drawn or cleared (pixels of the inner area).
     void showOwnLines(const QRect& innerPx);
 
@@ -75,6 +96,9 @@ class Surface : public QWidget {
     std::vector<std::unique_ptr<Windowless>> elements_;
     int drawWidth_ = 1;
     QImage drawing_;
+    std::list<DrawnLine> drawn_;  // in the order drawn; a covered line is dropped
+    std::map<Place, std::list<DrawnLine>::iterator> drawnAt_;
+    QPoint offset_;
     QRegion ownLines_;      // drawn or cleared since the last paint, in pixels of the surface
     bool exposed_ = false;  // the window was exposed over the surface since the last paint
 };

@@ -1,6 +1,7 @@
 #include "scene/windowless.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -23,6 +24,8 @@ struct Overloaded : Ts... {
 template <class... Ts>
 Overloaded(Ts...) -> Overloaded<Ts...>;
 
+constexpr int kLabelFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+
 QPoint roundedPixels(QPointF twips) {
     return {toPixels(twips.x()), toPixels(twips.y())};
 }
@@ -39,10 +42,14 @@ void paintLabel(QPainter& p, const LabelSpec& s, const QString& caption, const Q
         p.fillRect(box, toQColor(*s.back));
     }
     p.save();
-    p.setClipRect(box, Qt::IntersectClip);
+    // Drawn smaller than laid out, a font's size is rounded to a whole pixel and may take a pixel
+    // more than its box: the letters are not cut.
+    if (zoom() == 1) {
+        p.setClipRect(box, Qt::IntersectClip);
+    }
     p.setFont(font);
     p.setPen(toQColor(s.fore));
-    p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+    p.drawText(box, zoom() == 1 ? kLabelFlags : kLabelFlags | Qt::TextDontClip, caption);
     p.restore();
 }
 
@@ -66,16 +73,19 @@ void paintCrossHatch(QPainter& p, const QRectF& outline, ShapeKind kind, double 
     }
     p.save();
     p.setClipPath(area, Qt::IntersectClip);
-    const QRect r = outline.toAlignedRect();
-    const QPoint origin = p.transform().map(QPoint(0, 0));
+    // In pixels of the layout, which the zoom makes smaller.
+    const double z = zoom();
+    const QRect r = QRectF(outline.topLeft() / z, outline.size() / z).toAlignedRect();
+    const QPoint origin = (QPointF(p.transform().map(QPoint(0, 0))) / z).toPoint();
     auto first = [](int from, int offset, int phase) {
         return from + (((phase - from - offset) % 8) + 8) % 8;
     };
+    const DeviceGrid grid(p);
     for (int x = first(r.left(), origin.x(), 4); x <= r.right(); x += 8) {
-        p.fillRect(QRect(x, r.top(), 1, r.height()), colour);
+        p.fillRect(grid.rect(QRectF(x * z, r.top() * z, 1, r.height() * z)), colour);
     }
     for (int y = first(r.top(), origin.y(), 3); y <= r.bottom(); y += 8) {
-        p.fillRect(QRect(r.left(), y, r.width(), 1), colour);
+        p.fillRect(grid.rect(QRectF(r.left() * z, y * z, r.width() * z, 1)), colour);
     }
     p.restore();
 }
@@ -112,7 +122,17 @@ void paintShape(QPainter& p, const ShapeSpec& s) {
     if (s.hatch) {
         paintCrossHatch(p, outline, s.kind, radius, toQColor(*s.hatch));
     }
-    if (s.border > 0) {
+    if (s.border > 0 && s.kind == ShapeKind::Rectangle) {
+        // Four sides of whole device pixels.
+        const DeviceGrid grid(p);
+        const QRectF outer = grid.rect(box);
+        const qreal w = grid.width(s.border);
+        const QColor ink = toQColor(kWindowText);
+        p.fillRect(QRectF(outer.left(), outer.top(), outer.width(), w), ink);
+        p.fillRect(QRectF(outer.left(), outer.bottom() - w, outer.width(), w), ink);
+        p.fillRect(QRectF(outer.left(), outer.top(), w, outer.height()), ink);
+        p.fillRect(QRectF(outer.right() - w, outer.top(), w, outer.height()), ink);
+    } else if (s.border > 0) {
         p.setBrush(Qt::NoBrush);
         p.setPen(
             QPen(toQColor(kWindowText), s.border, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -140,6 +160,8 @@ Windowless::Windowless(Surface& owner, WindowlessSpec element)
     std::visit(Overloaded{
                    [this](const LabelSpec& s) {
                        caption_ = translated(s.caption);
+                       laidOutCaption_ = caption_;
+                       font_ = toQFont(s.font, caption_, toPixels(s.box).width());
                        position_ = s.box.topLeft();
                    },
                    [this](const LineSpec& s) { position_ = s.from; },
@@ -159,8 +181,26 @@ void Windowless::setCaption(const QString& caption) {
         return;
     }
     caption_ = caption;
-    font_.reset();
-    owner_.windowlessChanged(pixelBounds());
+    const LabelSpec& label = std::get<LabelSpec>(laidOut_);
+    font_ = toQFont(label.font, caption_, toPixels(label.box).width());
+    const QRect before = bounds_;
+    bounds_ = boundsNow();
+    owner_.windowlessChanged(before | bounds_);
+}
+
+void Windowless::relayout() {
+    if (const auto* label = std::get_if<LabelSpec>(&laidOut_)) {
+        font_ = toQFont(label->font, caption_, toPixels(label->box).width());
+    }
+    bounds_ = boundsNow();
+}
+
+void Windowless::retranslate() {
+    if (const auto* label = std::get_if<LabelSpec>(&laidOut_);
+        label && caption_ == laidOutCaption_) {
+        laidOutCaption_ = translated(label->caption);
+        setCaption(laidOutCaption_);
+    }
 }
 
 void Windowless::setLeft(float twips) {
@@ -183,11 +223,17 @@ void Windowless::moveTo(QPoint twips) {
 
 QRect Windowless::boundsNow() const {
     return std::visit(Overloaded{
-                          [](const LabelSpec& s) { return toPixels(s.box); },
+                          [this](const LabelSpec& s) {
+                              // Drawn smaller, the letters may reach past their box.
+                              const QRect box = toPixels(s.box);
+                              return zoom() == 1 ? box
+                                                 : box | QFontMetrics(font_).boundingRect(
+                                                             box, kLabelFlags, caption_);
+                          },
                           [](const LineSpec& s) { return twipsLineBounds(s.from, s.to, s.width); },
                           [](const ShapeSpec& s) { return toPixels(s.box); },
                           [this](const ImageSpec& s) {
-                              return QRect(toPixels(position_), pictureSize(s.picture));
+                              return QRect(toPixels(position_), zoomed(pictureSize(s.picture)));
                           },
                       },
                       laidOut_);
@@ -196,16 +242,12 @@ QRect Windowless::boundsNow() const {
 void Windowless::paint(QPainter& painter) const {
     std::visit(
         Overloaded{
-            [&](const LabelSpec& s) {
-                if (!font_) {
-                    font_ = toQFont(s.font, caption_, toPixels(s.box).width());
-                }
-                paintLabel(painter, s, caption_, *font_);
-            },
+            [&](const LabelSpec& s) { paintLabel(painter, s, caption_, font_); },
             [&](const LineSpec& s) { drawTwipsLine(painter, s.from, s.to, s.width, s.colour); },
             [&](const ShapeSpec& s) { paintShape(painter, s); },
             [&](const ImageSpec& s) {
-                const qreal ratio = painter.device()->devicePixelRatio();
+                // Drawn at the pixels it takes on the device, zoom and all.
+                const qreal ratio = painter.device()->devicePixelRatio() * zoom();
                 if (image_.isNull() || image_.devicePixelRatio() != ratio) {
                     image_ = picture(s.picture, ratio);
                 }
@@ -216,9 +258,14 @@ void Windowless::paint(QPainter& painter) const {
 }
 
 void drawTwipsLine(QPainter& painter, QPointF from, QPointF to, int widthPx, ColourNumber colour) {
+    const DeviceGrid grid(painter);
+    // At the layout's own scale the ends are round, as they have always been drawn; at another
+    // scale they are square, which look the same at these widths and which the toolkit draws
+    // without tracing curves: many times faster when a whole sweep is drawn again at once.
+    const Qt::PenCapStyle ends = grid.scale() == 1 ? Qt::RoundCap : Qt::SquareCap;
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(toQColor(colour), widthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawLine(roundedPixels(from), roundedPixels(to));
+    painter.setPen(QPen(toQColor(colour), grid.width(widthPx), Qt::SolidLine, ends, Qt::RoundJoin));
+    painter.drawLine(grid.point(roundedPixels(from)), grid.point(roundedPixels(to)));
 }
 
 QRect twipsLineBounds(QPointF from, QPointF to, int widthPx) {

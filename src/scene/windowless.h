@@ -96,6 +96,9 @@ class Windowless {
 
     QString Caption() const { return caption_; }
     void setCaption(const QString& caption);
+    // A label showing its laid-out caption shows it in the interface language now; a caption
+    // set at run time stays.
+    void retranslate();
 
     // The top-left corner in twips (an image's Left and Top).
     QPoint position() const { return position_; }
@@ -104,6 +107,8 @@ class Windowless {
 
     // Where the element paints, in pixels of its container's inner area.
     QRect pixelBounds() const { return bounds_; }
+    // Its place and font again, after the layout's zoom changed.
+    void relayout();
     void paint(QPainter& painter) const;
 
   private:
@@ -113,12 +118,11 @@ class Windowless {
     Surface& owner_;
     WindowlessSpec laidOut_;
     QString caption_;
-    // A label's, resolved for its caption when first painted: a label that is not painted (under
-    // the curtain at start) loads no font.
-    mutable std::optional<QFont> font_;
+    QString laidOutCaption_;  // as translated when last shown
+    QFont font_;              // a label's, resolved for its caption
     QPoint position_;
     // An image's picture, drawn when first painted and again when painted at another device
-    // pixel ratio (the window moved to another screen).
+    // pixel ratio (the window moved to another screen) or another zoom.
     mutable QImage image_;
     QRect bounds_;  // kept, as the surface asks for it at every paint
 };

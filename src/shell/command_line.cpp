@@ -3,9 +3,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <algorithm>
 #include <cmath>
 
+#include "classroom/projector_view.h"
 #include "shell/identity.h"
 
 namespace {
@@ -40,12 +40,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                   Texts::tr("Показать эту справку."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      Texts::tr("Показать название и версию программы."));
-    const QCommandLineOption language(QStringLiteral("lang"),
-                                      Texts::tr("Язык окна: ru (по умолчанию) или en."),
-                                      Texts::tr("язык"));
+    const QCommandLineOption language(
+        QStringLiteral("lang"),
+        Texts::tr("Язык окна: ru или en; без него тот, что выбран в прошлый раз, "
+                  "а сначала ru."),
+        Texts::tr("язык"));
     const QCommandLineOption scale(
         QStringLiteral("scale"),
-        Texts::tr("Окно в F раз больше, для проектора: F от 1 до 4, можно дробное (1.5)."),
+        Texts::tr("Окно в F раз больше или меньше, для проектора: F от 0.5 до 4, можно дробное "
+                  "(1.5)."),
         QStringLiteral("F"));
     const QCommandLineOption fit(
         QStringLiteral("fit"),
@@ -65,6 +68,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         chosenLanguage == QLatin1String("ru") || chosenLanguage == QLatin1String("en");
     if (knownLanguage) {
         result.options.language = chosenLanguage;
+        result.options.languageChosen = true;
     }
     if (!parsed) {
         return fail(parser.errorText().remove(QRegularExpression(QStringLiteral("\\.$"))));
@@ -92,7 +96,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(scale)) {
         const std::optional<double> value = decimal(parser.value(scale));
         if (!value || *value < kSmallestScale || *value > kLargestScale) {
-            return fail(Texts::tr("масштаб «%1» не подходит: нужно число от 1 до 4")
+            return fail(Texts::tr("масштаб «%1» не подходит: нужно число от 0.5 до 4")
                             .arg(parser.value(scale)));
         }
         result.options.scale = value;
@@ -109,11 +113,4 @@ QString optionLines() {
 
 int exitStatus(const CommandLine& commandLine) {
     return commandLine.action == CommandLine::Action::Fail ? 2 : 0;
-}
-
-double fitScale(QSize available, QSize window, QSize frame) {
-    const double across = static_cast<double>(available.width() - frame.width()) / window.width();
-    const double down = static_cast<double>(available.height() - frame.height()) / window.height();
-    const double largest = std::floor(std::min(across, down) * 100) / 100;
-    return std::clamp(largest, kSmallestScale, kLargestScale);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -9,6 +8,7 @@
 // always: Russian, at its laid-out size.
 struct Options {
     QString language = QStringLiteral("ru");  // "ru" (the default on every system) or "en"
+    bool languageChosen = false;              // by --lang, over the one remembered
     std::optional<double> scale;              // --scale F: the whole window F times larger
     bool fit = false;                         // --fit: the largest scale that fits the screen
 };
@@ -23,9 +23,6 @@ struct CommandLine {
     QString output;
 };
 
-inline constexpr double kSmallestScale = 1;
-inline constexpr double kLargestScale = 4;
-
 // Reads the arguments, the program's name first. It needs no application object, so the program
 // can decide what to do before it opens any window; parsed again once the translations are
 // installed, the texts come out in the interface language.
@@ -37,7 +34,3 @@ QString optionLines();
 
 // The status the program ends with when it does not run: 0 for help and version, 2 for a mistake.
 int exitStatus(const CommandLine& commandLine);
-
-// The largest scale, from 1 to 4 in steps of a hundredth, at which the window with a frame around
-// it fits the screen's available area (both in pixels at scale 1).
-double fitScale(QSize available, QSize window, QSize frame);

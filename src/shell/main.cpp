@@ -1,20 +1,22 @@
 #include <QApplication>
-#include <QScreen>
 #include <optional>
 
 #include "classroom/classroom.h"
+#include "classroom/projector_view.h"
+#include "classroom/remembered.h"
 #include "demo/form1.h"
 #include "shell/application.h"
 #include "shell/command_line.h"
 #include "shell/identity.h"
 #include "shell/platform.h"
+#include "shell/single_instance.h"
 #include "shell/translations.h"
 #include "shell/window_system_guard.h"
 
 namespace {
 
-// Help, version or a mistake: printed without opening the windowing system, so they work
-// without a display too.
+// Help, version or a mistake: said without opening the windowing system, so they work without a
+// display too.
 int answerCommandLine(int argc, char* argv[], const QStringList& arguments,
                       Translations& translations) {
     QCoreApplication core(argc, argv);
@@ -27,15 +29,15 @@ int answerCommandLine(int argc, char* argv[], const QStringList& arguments,
     return exitStatus(translated);
 }
 
-// The largest scale at which the window fits the screen, measured at scale 1 before the window's
-// application starts. The frame is the window manager's and cannot be known before a window is
-// shown; a title bar and thin borders are allowed for.
-double scaleToFit(int argc, char* argv[]) {
-    qunsetenv("QT_SCALE_FACTOR");
-    const QGuiApplication probe(argc, argv);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return fitScale(screen ? screen->availableGeometry().size() : QSize(), Form1::laidOutSize(),
-                    QSize(16, 48));
+// The size to start at: the command line's, else the one remembered, else the layout's own.
+ViewSize startSize(const Options& options, const Remembered& remembered) {
+    if (options.scale) {
+        return {ViewSize::Mode::Scale, *options.scale};
+    }
+    if (options.fit) {
+        return {ViewSize::Mode::Fit};
+    }
+    return remembered.size.value_or(ViewSize{});
 }
 
 }  // namespace
@@ -46,28 +48,35 @@ int main(int argc, char* argv[]) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     const CommandLine commandLine = parseCommandLine(arguments);
-    Translations translations(commandLine.options.language);
+    const Remembered remembered = recall();
+    const Options& options = commandLine.options;
+    const QString language = options.languageChosen || remembered.language.isEmpty()
+                                 ? options.language
+                                 : remembered.language;
+    Translations translations(language);
     if (commandLine.action != CommandLine::Action::Run) {
         return answerCommandLine(argc, argv, arguments, translations);
     }
 
     std::optional<WindowSystemGuard> guard(std::in_place, translations);
-    std::optional<double> scale = commandLine.options.scale;
-    if (commandLine.options.fit) {
-        scale = scaleToFit(argc, argv);
-    }
-    // The whole window drawn larger at the screen's own resolution: texts, lines and controls
-    // stay crisp.
-    if (scale) {
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(*scale));
-    }
     QApplication app(argc, argv);
     guard.reset();
     identity::apply();
     translations.install();
+    if (!remembered.unreadable.isEmpty()) {
+        platform::tell(platform::Channel::Error, unreadableNotice(remembered.unreadable));
+    }
+    SingleInstance instance;
+    if (instance.handedOver()) {
+        return 0;
+    }
     setUpApplication();
     Form1 form;
-    attachClassroom(form, optionLines);
+    Classroom& classroom =
+        attachClassroom(form, {optionLines, [&](const QString& to) { translations.switchTo(to); },
+                               language, platform::keyPosition});
+    classroom.view().show(startSize(options, remembered));
     form.show();
+    instance.serve(form);
     return QApplication::exec();
 }

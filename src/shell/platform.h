@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QKeyEvent;
 class Translations;
 
 // What the program needs from the platform it runs on, where desktops differ. Each platform has
@@ -18,5 +19,13 @@ enum class Channel { Output, Error };
 
 // Says a text that the program has to say before, or instead of, opening its window.
 void tell(Channel channel, const QString& text);
+
+// The key a US keyboard has at the place of the key pressed (a letter, a digit, a bracket), or
+// Qt::Key_unknown when the platform does not tell the place: the same place does the same in
+// every keyboard layout.
+int keyPosition(const QKeyEvent& event);
+
+// The desktop session the program runs in, for the user: one window of the program a session.
+QString sessionName();
 
 }  // namespace platform

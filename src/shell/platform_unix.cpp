@@ -1,6 +1,10 @@
+#include <unistd.h>
+
+#include <QKeyEvent>
 #include <QtGlobal>
 #include <cstdio>
 
+#include "shell/pc_keyboard.h"
 #include "shell/platform.h"
 #include "shell/translations.h"
 
@@ -46,6 +50,18 @@ void tell(Channel channel, const QString& text) {
         std::fputc('\n', out);
     }
     std::fflush(out);
+}
+
+// X11 and Wayland name a key by its XKB key code: the Linux scan code and 8.
+int keyPosition(const QKeyEvent& event) {
+    return pc_keyboard::keyAt(static_cast<int>(event.nativeScanCode()) - 8);
+}
+
+// The user, and the display the window opens on: another X server is another desktop.
+QString sessionName() {
+    const QString display =
+        qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
+    return QStringLiteral("%1-%2").arg(getuid()).arg(display);
 }
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTranslator>
+#include <memory>
 
 // The interface language. The program is written in Russian, which is the default on every
 // system whatever its locale; English comes from the translation embedded in the program. The
@@ -15,10 +16,16 @@ class Translations {
     // Puts them to work in the running application.
     void install();
 
+    // Puts the translations of another language to work at once: the toolkit tells every
+    // window, which shows its texts in it.
+    void switchTo(const QString& language);
+
     // A text in the interface language, also before there is an application to install into.
     QString translate(const char* context, const char* text) const;
 
   private:
-    QTranslator program_;
-    QTranslator toolkit_;
+    void load(const QString& language);
+
+    std::unique_ptr<QTranslator> program_;
+    std::unique_ptr<QTranslator> toolkit_;
 };

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The classroom keys with a real keyboard: P freezes the running graphs and P again lets them go
-# on, the same key does it in the Russian layout (alone, and beside a Latin one), Ctrl+C puts the
+# on, the same key does it in the Russian, Ukrainian and Belarusian layouts (alone, and beside a
+# Latin one), Ctrl+C puts the
 # window's picture on the clipboard as an image, and F1 opens the help window.
 set -euo pipefail
 
@@ -64,9 +65,11 @@ e2e_click "$wid" "${power_switch[@]}"
 e2e_wait_for "the graphs moving" 10 moving
 
 pause_and_continue us
-# The Russian layout alone: the key types З, and no Latin letter is known for it.
-setxkbmap -layout ru
-pause_and_continue ru
+# Cyrillic layouts alone: the key types З, and no Latin letter is known for it.
+for layout in ru ua by; do
+    setxkbmap -layout "$layout"
+    pause_and_continue "$layout"
+done
 # Russian beside a Latin layout, switched to Russian: the toolkit matches the key as P.
 setxkbmap -layout us,ru -option grp:caps_toggle
 xdotool key Caps_Lock

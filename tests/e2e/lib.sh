@@ -3,7 +3,8 @@
 # that take pictures or measure it. Source this file from a bash script.
 #
 #   e2e_require TOOL...             skip the test (status 77) unless every tool is installed
-#   e2e_start_xvfb                  start Xvfb on a free display, export DISPLAY, stop it on exit
+#   e2e_start_xvfb [WxH]            start Xvfb on a free display, export DISPLAY, stop it on exit
+#   e2e_start_wm                    start a window manager on it (full screen and maximized need one)
 #   e2e_start_app PROGRAM [ARGS]    start the program on that display; sets E2E_APP_PID
 #   e2e_wait_for WHAT SECS CMD...   run CMD until it succeeds; after SECS fail, naming WHAT
 #   e2e_find_window TITLE [SECS]    print the id of the visible top-level window of that title
@@ -21,8 +22,12 @@
 
 # shellcheck disable=SC2034  # E2E_STATUS is for the sourcing script
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/velmora-e2e.XXXXXX")
+# The program keeps a teacher's choices (size, language) in the user's settings: each run here
+# starts with none, and leaves the user's own alone.
+export XDG_CONFIG_HOME="$E2E_TMP/config"
 E2E_XVFB_PID=
 E2E_APP_PID=
+E2E_WM_PID=
 E2E_WID=
 E2E_STATUS=
 E2E_SEEN=
@@ -59,7 +64,7 @@ e2e_running() {
 # Stops what this script started, by process id, and removes its files.
 e2e_cleanup() {
     local pid
-    for pid in "$E2E_APP_PID" "$E2E_XVFB_PID"; do
+    for pid in "$E2E_APP_PID" "$E2E_WM_PID" "$E2E_XVFB_PID"; do
         if e2e_running "$pid"; then
             kill "$pid" 2>/dev/null || true
             wait "$pid" 2>/dev/null || true
@@ -99,7 +104,7 @@ e2e_display_reported() {
 # reset whenever its last client leaves (a setxkbmap before the program starts, a program that
 # ended before the next one starts) and refuse connections while it does.
 e2e_start_xvfb() {
-    Xvfb -displayfd 3 -noreset -screen 0 1280x900x24 -nolisten tcp \
+    Xvfb -displayfd 3 -noreset -screen 0 "${1:-1280x900}x24" -nolisten tcp \
         3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     e2e_wait_for "Xvfb reporting its display" 10 e2e_display_reported
@@ -107,6 +112,15 @@ e2e_start_xvfb() {
     export DISPLAY
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
     e2e_log "Xvfb on $DISPLAY"
+}
+
+e2e_wm_ready() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+e2e_start_wm() {
+    openbox >"$E2E_TMP/wm.log" 2>&1 &
+    E2E_WM_PID=$!
+    e2e_wait_for "the window manager" 10 e2e_wm_ready
 }
 
 # Runs in this shell, not in a subshell, so that e2e_wait_exit can collect its exit status.

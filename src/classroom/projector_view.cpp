@@ -1,0 +1,171 @@
+#include "classroom/projector_view.h"
+
+#include <QEvent>
+#include <QScreen>
+#include <QWindow>
+#include <QWindowStateChangeEvent>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "classroom/screen_scale.h"
+#include "scene/surface.h"
+#include "scene/units.h"
+
+namespace {
+
+constexpr std::array kSteps{0.5, 0.75, 1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0};
+// A scale this close to a step is on it (a fitted scale is a whole number of hundredths).
+constexpr double kOnStep = 1e-6;
+
+// A title bar and thin borders, for a window whose frame is not known yet: the window manager
+// gives it only once the window is shown.
+constexpr QSize kFrameAllowance{16, 48};
+
+QSize scaled(QSizeF size, double scale) {
+    return (size * scale).toSize();
+}
+
+}  // namespace
+
+double fitScale(QSize available, QSize content, QSize frame) {
+    const double across = static_cast<double>(available.width() - frame.width()) / content.width();
+    const double down = static_cast<double>(available.height() - frame.height()) / content.height();
+    const double largest = std::floor(std::min(across, down) * 100 + kOnStep) / 100;
+    return std::clamp(largest, kSmallestScale, kLargestScale);
+}
+
+double largerStep(double scale) {
+    const auto next = std::find_if(kSteps.begin(), kSteps.end(),
+                                   [&](double step) { return step > scale + kOnStep; });
+    return next == kSteps.end() ? kSteps.back() : *next;
+}
+
+double smallerStep(double scale) {
+    const auto next = std::find_if(kSteps.rbegin(), kSteps.rend(),
+                                   [&](double step) { return step < scale - kOnStep; });
+    return next == kSteps.rend() ? kSteps.front() : *next;
+}
+
+QPoint centred(QSize window, QSize content) {
+    return {std::max(0, (window.width() - content.width()) / 2),
+            std::max(0, (window.height() - content.height()) / 2)};
+}
+
+ProjectorView::ProjectorView(scene::Surface& window, QSize layout)
+    : QObject(&window), window_(window), layout_(layout), scale_(windowScale() * scene::zoom()) {
+    window_.installEventFilter(this);
+}
+
+bool ProjectorView::isFullScreen() const {
+    return window_.windowState() & Qt::WindowFullScreen;
+}
+
+void ProjectorView::show(ViewSize size) {
+    asked_ = size;
+    if (size.mode == ViewSize::Mode::FullScreen) {
+        const QScreen* screen = window_.screen();
+        applyScale(fitScale(scaled(screen->geometry().size(), windowScale()), layout_, {}));
+        window_.setWindowState(window_.windowState() | Qt::WindowFullScreen);
+        return;
+    }
+    window_.setWindowState(window_.windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
+    const double fitted = fitOnScreen();
+    applyScale(size.mode == ViewSize::Mode::Fit ? fitted : std::min(size.scale, fitted));
+    window_.resize(window_.innerSize());
+    place();
+}
+
+void ProjectorView::ask(ViewSize size) {
+    show(size);
+    emit sizeChanged();
+}
+
+// A step larger, as far as the screen allows: never smaller.
+void ProjectorView::larger() {
+    const double larger = std::min(largerStep(scale_), fitOnScreen());
+    if (larger > scale_) {
+        ask({ViewSize::Mode::Scale, larger});
+    }
+}
+
+void ProjectorView::smaller() {
+    ask({ViewSize::Mode::Scale, smallerStep(scale_)});
+}
+
+void ProjectorView::original() {
+    ask({});
+}
+
+void ProjectorView::fit() {
+    ask({ViewSize::Mode::Fit});
+}
+
+void ProjectorView::toggleFullScreen() {
+    if (isFullScreen()) {
+        leaveFullScreen();
+        return;
+    }
+    beforeFullScreen_ = asked_;
+    ask({ViewSize::Mode::FullScreen});
+}
+
+void ProjectorView::leaveFullScreen() {
+    if (isFullScreen()) {
+        ask(beforeFullScreen_);
+    }
+}
+
+void ProjectorView::applyScale(double scale) {
+    if (scale == scale_) {
+        return;
+    }
+    scale_ = scale;
+    scene::setZoom(std::min(scale, 1.0));
+    setWindowScale(std::max(scale, 1.0), [this] {
+        QWindow* native = window_.windowHandle();
+        if (native && !(window_.windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized))) {
+            native->resize(window_.innerSize());
+        }
+    });
+}
+
+double ProjectorView::fitOnScreen() const {
+    const QScreen* screen = window_.screen();
+    // Once the window is shown its frame is known; the screen's sizes are in the pixels of its
+    // scale now.
+    QSize frame = kFrameAllowance;
+    if (window_.isVisible() && window_.frameGeometry().size() != window_.size()) {
+        frame = scaled(window_.frameGeometry().size() - window_.size(), windowScale());
+    }
+    return fitScale(scaled(screen->availableGeometry().size(), windowScale()), layout_, frame);
+}
+
+double ProjectorView::fillScale() const {
+    return fitScale(scaled(window_.size(), windowScale()), layout_, {});
+}
+
+void ProjectorView::place() {
+    const bool filling = window_.windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized);
+    window_.setInnerOffset(filling ? centred(window_.size(), window_.innerSize()) : QPoint());
+}
+
+bool ProjectorView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &window_) {
+        return false;
+    }
+    if (event->type() == QEvent::WindowStateChange) {
+        // Back from maximized: the size asked for before.
+        const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+        if ((before & Qt::WindowMaximized) &&
+            !(window_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+            show(asked_);
+        }
+    } else if (event->type() == QEvent::Resize) {
+        if ((window_.windowState() & Qt::WindowMaximized) && !isFullScreen()) {
+            applyScale(fillScale());
+        }
+        place();
+    }
+    return false;
+}

@@ -1,0 +1,63 @@
+#include "shell/single_instance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+#include <QWidget>
+
+#include "shell/platform.h"
+
+namespace {
+
+// How long a second start waits for the first one, which may be starting itself, to listen.
+constexpr int kPatienceMs = 3000;
+
+// The files' common name, for the user and the desktop session.
+QString baseName() {
+    const QByteArray session =
+        QCryptographicHash::hash(platform::sessionName().toUtf8(), QCryptographicHash::Sha1);
+    return QDir::temp().filePath(
+        QStringLiteral("velmora-%1").arg(QString::fromLatin1(session.toHex().left(16))));
+}
+
+// Appends a request to the file the first start watches, once it has made it.
+bool askToShow(const QString& requests) {
+    QFile file(requests);
+    return file.exists() && file.open(QIODevice::Append) && file.write("show\n") > 0;
+}
+
+}  // namespace
+
+SingleInstance::SingleInstance()
+    : requests_(baseName() + QStringLiteral(".show")), lock_(baseName() + QStringLiteral(".lock")) {
+    // Only a process that is gone makes the lock stale, however long the first one has run.
+    lock_.setStaleLockTime(0);
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock_.tryLock(0)) {
+        if (askToShow(requests_)) {
+            handedOver_ = true;
+            return;
+        }
+        if (waited.elapsed() > kPatienceMs) {
+            return;  // the first one does not answer: this one starts without the lock
+        }
+        QThread::msleep(50);
+    }
+    QFile requests(requests_);
+    if (requests.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        requests.close();
+        watcher_.addPath(requests_);
+    }
+}
+
+void SingleInstance::serve(QWidget& window) {
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, &window, [&window] {
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
+}
