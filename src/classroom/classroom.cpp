@@ -16,6 +16,7 @@
 #include "classroom/focus_ring.h"
 #include "classroom/help_window.h"
 #include "classroom/pause_badge.h"
+#include "classroom/phasor_panel.h"
 #include "classroom/projector_view.h"
 #include "classroom/remembered.h"
 #include "classroom/window_picture.h"
@@ -115,6 +116,13 @@ struct Classroom::Table {
          &Classroom::resetView,
          false,
          false,
+         false},
+        {Command::Phasors,
+         QT_TRANSLATE_NOOP("Classroom", "Векторная диаграмма"),
+         {Qt::Key_V, {}},
+         &Classroom::togglePhasors,
+         true,
+         true,
          false},
         {Command::SavePicture,
          QT_TRANSLATE_NOOP("Classroom", "Сохранить картинку…"),
@@ -336,6 +344,25 @@ void Classroom::resetView() {
     }
 }
 
+void Classroom::togglePhasors() {
+    if (phasors_) {
+        view_->setSidePanel(nullptr, 0);
+        delete phasors_;
+        phasors_ = nullptr;
+    } else {
+        phasors_ = new PhasorPanel(targets_.window, targets_.instant, targets_.pi);
+        view_->setSidePanel(phasors_, PhasorPanel::kWidth);
+        phasors_->show();
+    }
+    action(Command::Phasors).setChecked(phasors_ != nullptr);
+}
+
+void Classroom::shownChanged() {
+    if (phasors_) {
+        phasors_->follow();
+    }
+}
+
 void Classroom::switchLanguage(const QString& language) {
     targets_.program.switchLanguage(language);
     rememberLanguage(language);
@@ -384,7 +411,12 @@ void Classroom::savePicture() {
     }
 }
 
+// With the phasor diagram's focus, its numbers are what is copied, as text.
 void Classroom::copyPicture() {
+    if (phasors_ && phasors_->hasFocus()) {
+        QGuiApplication::clipboard()->setText(phasors_->numbers());
+        return;
+    }
     QGuiApplication::clipboard()->setImage(picture());
 }
 
@@ -400,9 +432,11 @@ void Classroom::showHelp() {
 }
 
 Classroom& attachClassroom(Form1& form, Classroom::Targets::Program program) {
-    auto* classroom = new Classroom({form, Form1::laidOutSize(), form.demoClock(),
-                                     [&form] { return windowPicture(form); }, std::move(program)});
+    auto* classroom = new Classroom(
+        {form, Form1::laidOutSize(), form.demoClock(), [&form] { return windowPicture(form); },
+         [&form] { return form.shownInstant(); }, form.pi, std::move(program)});
     QObject::connect(&form, &Form1::switched, classroom, &Classroom::switched);
+    QObject::connect(&form, &Form1::shownChanged, classroom, &Classroom::shownChanged);
     return *classroom;
 }
 
