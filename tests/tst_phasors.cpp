@@ -1,6 +1,7 @@
 // The phasor diagram: its numbers against the formulas for three settings, its arrows against
 // the run loop's own phases at the same instants, and its picture at rest.
 
+#include <QClipboard>
 #include <QSlider>
 #include <QtTest>
 #include <cmath>
@@ -114,7 +115,8 @@ class PhasorsTest : public QObject {
     }
 
     // At rest the diagram shows the start instant: the voltage's arrow up the axis, the current's
-    // at right angles to it, to the right.
+    // at right angles to it, to the right; its numbers are what Ctrl+C copies while it has the
+    // focus.
     void restPicture() {
         Form1 form;
         Classroom& classroom = attachClassroom(form);
@@ -131,6 +133,11 @@ class PhasorsTest : public QObject {
         QCOMPARE(picture.pixelColor(origin - QPoint(0, up)), QColor(0, 0, 255));
         QCOMPARE(picture.pixelColor(origin + QPoint(right, 0)), QColor(255, 0, 0));
         QVERIFY(picture.pixelColor(origin + QPoint(0, up)) != QColor(0, 0, 255));
+        // With the diagram's focus, Ctrl+C copies its numbers as text.
+        form.findChild<PhasorPanel*>()->setFocus();
+        QTest::keyClick(form.windowHandle(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), panel->numbers());
+        QVERIFY(panel->numbers().startsWith(QStringLiteral("ω = 4,71 рад/с\n")));
     }
 };
 
