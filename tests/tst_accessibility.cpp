@@ -7,12 +7,13 @@
 #include <QAccessible>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTextBrowser>
 #include <QSlider>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include "classroom/classroom.h"
 #include "demo_driver.h"
+#include "scene/screen_reader.h"
 #include "shell/application.h"
 #include "shown_form.h"
 
@@ -88,7 +89,7 @@ class AccessibilityTest : public shown::FreshWindowTest {
 
     // The window is a frame named "Velmora" whose elements are exactly these, in this order, each
     // with the window as its parent: no decoration, marker or wire, nor a child added later (an
-    // overlay) unless it is listed. The graphs show only while the curtain is away.
+    // overlay) unless it is added on purpose. The graphs show only while the curtain is away.
     void tree() {
         QAccessibleInterface* window = accessible(&form());
         QCOMPARE(window->role(), QAccessible::Window);
@@ -117,6 +118,9 @@ class AccessibilityTest : public shown::FreshWindowTest {
         QCOMPARE(graphs->rect(),
                  QRect(form().mapToGlobal(form().picShirma->pos()), form().picShirma->size()));
         QCOMPARE(window->childAt(graphs->rect().center().x(), graphs->rect().center().y()), graphs);
+        // An element a layer above adds on purpose comes last.
+        scene::addToScreenReaders(form(), overlay);
+        QCOMPARE(window->child(window->childCount() - 1), accessible(&overlay));
     }
 
     // The help is a document that cannot be edited, whose text a screen reader reads.

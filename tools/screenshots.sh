@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the pictures of the window in docs/: at rest, with the graphs shown, running, paused with
-# the help window open, and at the projector: full screen on a screen of 1920 × 1080 and fitted to
-# one of 1280 × 720.
+# the help window open, and at the projector: full screen on a screen of 1920 × 1080, fitted to
+# one of 1280 × 720, and full screen with the phasor diagram open.
 # Usage: tools/screenshots.sh path/to/velmora output-directory
 #
 # Runs the program on a virtual X server of its own (no window manager, so the window has no
@@ -71,9 +71,11 @@ on_screen() {
     e2e_start_xvfb "$1"
     e2e_start_wm
     shift
+    rm -rf "$XDG_CONFIG_HOME/velmora" # each picture from a first start, not from the one before
     e2e_start_app "$program" "$@"
     window=$(e2e_find_window Velmora 20)
     xdotool windowactivate --sync "$window"
+    sleep 1 # the window manager has placed and drawn the window
 }
 # A click on a point of the layout, wherever the window's scale puts it.
 click_scaled() {
@@ -101,3 +103,9 @@ screen_shot velmora-full-screen.png
 on_screen 1280x720 --fit
 run_with_graphs
 screen_shot velmora-fit-1280x720.png
+on_screen 1920x1080
+run_with_graphs
+e2e_key "$window" v
+sleep 0.5
+e2e_key "$window" F11
+screen_shot velmora-phasors.png

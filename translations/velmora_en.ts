@@ -80,6 +80,10 @@
         <translation>Reset the view: original size, Russian</translation>
     </message>
     <message>
+        <source>Векторная диаграмма</source>
+        <translation>Phasor diagram</translation>
+    </message>
+    <message>
         <source>Картинки JPEG (*.jpg *.jpeg)</source>
         <translation>JPEG pictures (*.jpg *.jpeg)</translation>
     </message>
@@ -184,6 +188,10 @@
         <source>&lt;p&gt;Клавиши действуют, где бы ни был фокус, и в окне справки тоже, в любой раскладке клавиатуры: важно место клавиши, а не буква на ней (в русской раскладке P — это З, Ctrl+S — Ctrl+Ы). Пауза останавливает мгновение, а после продолжения демонстрация идёт с него же; пока время не обычное, в правом верхнем углу окна крупно видно «ПАУЗА» или скорость. При замедлении графики те же, только рисуются медленнее. Выбранная скорость остаётся до конца работы программы; выключатель снимает паузу. Пока открыт диалог сохранения картинки, демонстрация стоит.&lt;/p&gt;&lt;p&gt;Для проектора окно делается крупнее и мельче (Ctrl и «+», «-», «0»), по размеру экрана или во весь экран (F11; Esc или F11 возвращают окно). Окно, развёрнутое на весь экран, показывает картину так же, только крупно и по центру. Размер окна и язык (русский или английский) запоминаются до следующего запуска; «Сбросить вид» возвращает исходный размер и русский язык. Справка закрывается клавишей Esc или Ctrl+W.&lt;/p&gt;</source>
         <translation>&lt;p&gt;The keys work wherever the focus is, in the help window too, and in every keyboard layout: what counts is the key&apos;s place, not the letter on it (in the Russian layout P is З, Ctrl+S is Ctrl+Ы). A pause freezes the instant, and when it continues the demonstration goes on from that instant; while time is not normal, the top right corner of the window shows PAUSED or the speed in large letters. Slowed down, the graphs are the same, only drawn more slowly. The chosen speed stays until the program ends; the switch ends a pause. While the dialog for saving the picture is open, the demonstration stands still.&lt;/p&gt;&lt;p&gt;For a projector the window is made larger and smaller (Ctrl with +, - and 0), fitted to the screen or shown full screen (F11; Esc or F11 bring the window back). Maximized, the window shows the same picture, only large and centred. The window&apos;s size and its language (Russian or English) are remembered for the next start; Reset the view goes back to the original size and Russian. Esc or Ctrl+W closes the help.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&lt;h3&gt;Векторная диаграмма и числа&lt;/h3&gt;&lt;p&gt;Клавиша V (или «Векторная диаграмма» в меню) открывает справа от графиков диаграмму: синяя стрелка напряжения и красная стрелка тока вращаются против часовой стрелки с угловой частотой ω, ток на четверть оборота позади (φ = 90°, π/2). Их проекции на вертикальную ось (пунктир) в каждое мгновение равны напряжению &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt; и току &lt;i&gt;i&lt;/i&gt; = I&lt;sub&gt;m&lt;/sub&gt;·sin ω&lt;i&gt;t&lt;/i&gt; на графиках, в том же масштабе: стрелка длиной с высоту своей кривой в пике. На паузе и при замедлении диаграмма стоит и движется вместе с графиками; при выключенной демонстрации показывает начальное мгновение и сразу следует за ползунками.&lt;/p&gt;&lt;p&gt;Под диаграммой: ω, частота ν = ω/2π, период T = 2π/ω, индуктивность L, амплитуда U&lt;sub&gt;m&lt;/sub&gt;, индуктивное сопротивление X&lt;sub&gt;L&lt;/sub&gt; = ωL, амплитуда тока I&lt;sub&gt;m&lt;/sub&gt; = U&lt;sub&gt;m&lt;/sub&gt;/X&lt;sub&gt;L&lt;/sub&gt;, действующие значения U = U&lt;sub&gt;m&lt;/sub&gt;/√2 и I = I&lt;sub&gt;m&lt;/sub&gt;/√2, мощность с амплитудой U&lt;sub&gt;m&lt;/sub&gt;·I&lt;sub&gt;m&lt;/sub&gt;/2 и частотой 2ν, в среднем равная нулю, и мгновенные &lt;i&gt;u&lt;/i&gt;, &lt;i&gt;i&lt;/i&gt;, &lt;i&gt;p&lt;/i&gt; = &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt;. У ползунков нет физических единиц, поэтому L, U&lt;sub&gt;m&lt;/sub&gt;, X&lt;sub&gt;L&lt;/sub&gt;, I&lt;sub&gt;m&lt;/sub&gt; и всё, что из них следует, даны в условных единицах программы (усл. ед.): U&lt;sub&gt;m&lt;/sub&gt; — это положение ползунка амплитуды, делённое на 10, L — положение ползунка индуктивности, делённое на 2. На трёх самых низких частотах амперметр и график тока показывают ток в 5, 3 и 1,7 раза мельче; стрелка тока на диаграмме — так же, как график. Числа округлены до трёх значащих цифр; Ctrl+C, пока диаграмма в фокусе, копирует их текстом, по одной величине в строке.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;The phasor diagram and the numbers&lt;/h3&gt;&lt;p&gt;The key V (or Phasor diagram in the menu) opens a diagram to the right of the graphs: the blue arrow of the voltage and the red arrow of the current turn counter-clockwise at the angular frequency ω, the current a quarter turn behind (φ = 90°, π/2). Their projections onto the upright axis (dashed) equal at every instant the voltage &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt; and the current &lt;i&gt;i&lt;/i&gt; = I&lt;sub&gt;m&lt;/sub&gt;·sin ω&lt;i&gt;t&lt;/i&gt; on the graphs, on the same scale: each arrow is as long as its curve is high at its peak. Paused and slowed down, the diagram stands and moves with the graphs; with the demonstration off it shows the start instant and follows the sliders at once.&lt;/p&gt;&lt;p&gt;Below the diagram: ω, the frequency ν = ω/2π, the period T = 2π/ω, the inductance L, the amplitude U&lt;sub&gt;m&lt;/sub&gt;, the inductive reactance X&lt;sub&gt;L&lt;/sub&gt; = ωL, the current&apos;s amplitude I&lt;sub&gt;m&lt;/sub&gt; = U&lt;sub&gt;m&lt;/sub&gt;/X&lt;sub&gt;L&lt;/sub&gt;, the effective values U = U&lt;sub&gt;m&lt;/sub&gt;/√2 and I = I&lt;sub&gt;m&lt;/sub&gt;/√2, the power with the amplitude U&lt;sub&gt;m&lt;/sub&gt;·I&lt;sub&gt;m&lt;/sub&gt;/2 and the frequency 2ν, zero on average, and the instantaneous &lt;i&gt;u&lt;/i&gt;, &lt;i&gt;i&lt;/i&gt;, &lt;i&gt;p&lt;/i&gt; = &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt;. The sliders have no physical units, so L, U&lt;sub&gt;m&lt;/sub&gt;, X&lt;sub&gt;L&lt;/sub&gt;, I&lt;sub&gt;m&lt;/sub&gt; and all that follows from them are in the program&apos;s own arbitrary units (arb. u.): U&lt;sub&gt;m&lt;/sub&gt; is the amplitude slider&apos;s position divided by 10, L the inductance slider&apos;s position divided by 2. At the three lowest frequencies the ammeter and the current&apos;s graph show the current 5, 3 and 1.7 times smaller; the current&apos;s arrow on the diagram does too, like the graph. The numbers are rounded to three significant figures; Ctrl+C while the diagram has the focus copies them as text, one quantity a line.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -197,6 +205,49 @@
     <message>
         <source>ПАУЗА</source>
         <translation>PAUSED</translation>
+    </message>
+</context>
+<context>
+    <name>PhasorPanel</name>
+    <message>
+        <source>Векторная диаграмма</source>
+        <translation>Phasor diagram</translation>
+    </message>
+    <message>
+        <source>Стрелки напряжения (синяя) и тока (красная) вращаются против часовой стрелки; ток отстаёт на четверть оборота. Их проекции на вертикальную ось равны напряжению и току на графиках.</source>
+        <translation>The arrows of the voltage (blue) and the current (red) turn counter-clockwise; the current is a quarter turn behind. Their projections onto the upright axis equal the voltage and the current on the graphs.</translation>
+    </message>
+</context>
+<context>
+    <name>Phasors</name>
+    <message>
+        <source>усл. ед.</source>
+        <translation>arb. u.</translation>
+    </message>
+    <message>
+        <source>ω = %1 рад/с</source>
+        <translation>ω = %1 rad/s</translation>
+    </message>
+    <message>
+        <source>ν = ω/2π = %1 Гц</source>
+        <translation>ν = ω/2π = %1 Hz</translation>
+    </message>
+    <message>
+        <source>T = 2π/ω = %1 с</source>
+        <translation>T = 2π/ω = %1 s</translation>
+    </message>
+    <message>
+        <source>φ = 90° (π/2): ток отстаёт</source>
+        <translation>φ = 90° (π/2): the current lags</translation>
+    </message>
+    <message>
+        <source>Мощность: амплитуда Um·Im/2 = %1 %2, частота 2ν = %3 Гц, среднее 0</source>
+        <translation>Power: amplitude Um·Im/2 = %1 %2, frequency 2ν = %3 Hz, average 0</translation>
+    </message>
+    <message>
+        <source>ru_RU</source>
+        <comment>the locale whose numbers the interface shows</comment>
+        <translation>en_GB</translation>
     </message>
 </context>
 <context>

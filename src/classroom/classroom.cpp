@@ -16,11 +16,13 @@
 #include "classroom/focus_ring.h"
 #include "classroom/help_window.h"
 #include "classroom/pause_badge.h"
+#include "classroom/phasor_panel.h"
 #include "classroom/projector_view.h"
 #include "classroom/remembered.h"
 #include "classroom/window_picture.h"
 #include "demo/demo_clock.h"
 #include "demo/form1.h"
+#include "scene/screen_reader.h"
 #include "scene/surface.h"
 
 namespace {
@@ -115,6 +117,13 @@ struct Classroom::Table {
          &Classroom::resetView,
          false,
          false,
+         false},
+        {Command::Phasors,
+         QT_TRANSLATE_NOOP("Classroom", "Векторная диаграмма"),
+         {Qt::Key_V, {}},
+         &Classroom::togglePhasors,
+         true,
+         true,
          false},
         {Command::SavePicture,
          QT_TRANSLATE_NOOP("Classroom", "Сохранить картинку…"),
@@ -336,6 +345,26 @@ void Classroom::resetView() {
     }
 }
 
+void Classroom::togglePhasors() {
+    if (phasors_) {
+        view_->setSidePanel(nullptr, 0);
+        delete phasors_;
+        phasors_ = nullptr;
+    } else {
+        phasors_ = new PhasorPanel(targets_.window, targets_.instant, targets_.pi);
+        scene::addToScreenReaders(targets_.window, *phasors_);
+        view_->setSidePanel(phasors_, PhasorPanel::kWidth);
+        phasors_->show();
+    }
+    action(Command::Phasors).setChecked(phasors_ != nullptr);
+}
+
+void Classroom::shownChanged() {
+    if (phasors_) {
+        phasors_->follow();
+    }
+}
+
 void Classroom::switchLanguage(const QString& language) {
     targets_.program.switchLanguage(language);
     rememberLanguage(language);
@@ -386,7 +415,12 @@ void Classroom::savePicture() {
     }
 }
 
+// With the phasor diagram's focus, its numbers are what is copied, as text.
 void Classroom::copyPicture() {
+    if (phasors_ && phasors_->hasFocus()) {
+        QGuiApplication::clipboard()->setText(phasors_->numbers());
+        return;
+    }
     QGuiApplication::clipboard()->setImage(picture());
 }
 
@@ -402,9 +436,11 @@ void Classroom::showHelp() {
 }
 
 Classroom& attachClassroom(Form1& form, Classroom::Targets::Program program) {
-    auto* classroom = new Classroom({form, Form1::laidOutSize(), form.demoClock(),
-                                     [&form] { return windowPicture(form); }, std::move(program)});
+    auto* classroom = new Classroom(
+        {form, Form1::laidOutSize(), form.demoClock(), [&form] { return windowPicture(form); },
+         [&form] { return form.shownInstant(); }, form.pi, std::move(program)});
     QObject::connect(&form, &Form1::switched, classroom, &Classroom::switched);
+    QObject::connect(&form, &Form1::shownChanged, classroom, &Classroom::shownChanged);
     return *classroom;
 }
 

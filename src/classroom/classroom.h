@@ -11,11 +11,14 @@
 #include <array>
 #include <functional>
 
+#include "demo/demo_math.h"
+
 class DemoClock;
 class FocusRing;
 class Form1;
 class HelpWindow;
 class PauseBadge;
+class PhasorPanel;
 class ProjectorView;
 class QAction;
 class QActionGroup;
@@ -49,6 +52,7 @@ class Classroom : public QObject {
         Russian,
         English,
         ResetView,
+        Phasors,
         SavePicture,
         CopyPicture,
         Help,
@@ -66,6 +70,9 @@ class Classroom : public QObject {
         DemoClock& clock;
         // The window's picture as it shows at this moment, to save or copy.
         std::function<QImage()> picture;
+        // What the displays show, for the phasor diagram, and the demonstration's pi.
+        std::function<demo::Instant()> instant;
+        double pi;
         // What the program around the window provides.
         struct Program {
             // The command-line options as the program lists them, for the help page; none
@@ -90,6 +97,11 @@ class Classroom : public QObject {
     // The switch was pressed: a pause ends with the run it held, and a new run starts unpaused.
     // Pause is offered only while a run is on.
     void switched(bool running);
+    // What the displays show has changed.
+    void shownChanged();
+
+    // The phasor diagram, while it is open.
+    PhasorPanel* phasors() const { return phasors_; }
 
     // The size the window is shown at.
     ProjectorView& view() const { return *view_; }
@@ -135,6 +147,7 @@ class Classroom : public QObject {
     void russian();
     void english();
     void resetView();
+    void togglePhasors();
     void savePicture();
     void copyPicture();
     void showHelp();
@@ -151,6 +164,7 @@ class Classroom : public QObject {
     ProjectorView* view_ = nullptr;
     PauseBadge* badge_ = nullptr;
     FocusRing* ring_ = nullptr;
+    PhasorPanel* phasors_ = nullptr;
     QPointer<HelpWindow> help_;
     FileChooser chooseFile_;
 };

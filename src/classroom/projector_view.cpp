@@ -65,14 +65,15 @@ void ProjectorView::show(ViewSize size) {
     asked_ = size;
     if (size.mode == ViewSize::Mode::FullScreen) {
         const QScreen* screen = window_.screen();
-        applyScale(fitScale(scaled(screen->geometry().size(), windowScale()), layout_, {}));
+        applyScale(fitScale(scaled(screen->geometry().size(), windowScale()), content(), {}));
         window_.setWindowState(window_.windowState() | Qt::WindowFullScreen);
+        place();
         return;
     }
     window_.setWindowState(window_.windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
     const double fitted = fitOnScreen();
     applyScale(size.mode == ViewSize::Mode::Fit ? fitted : std::min(size.scale, fitted));
-    window_.resize(window_.innerSize());
+    window_.resize(shownContent());
     place();
 }
 
@@ -125,7 +126,7 @@ void ProjectorView::applyScale(double scale) {
     setWindowScale(std::max(scale, 1.0), [this] {
         QWindow* native = window_.windowHandle();
         if (native && !(window_.windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized))) {
-            native->resize(window_.innerSize());
+            native->resize(shownContent());
         }
     });
 }
@@ -138,16 +139,40 @@ double ProjectorView::fitOnScreen() const {
     if (window_.isVisible() && window_.frameGeometry().size() != window_.size()) {
         frame = scaled(window_.frameGeometry().size() - window_.size(), windowScale());
     }
-    return fitScale(scaled(screen->availableGeometry().size(), windowScale()), layout_, frame);
+    return fitScale(scaled(screen->availableGeometry().size(), windowScale()), content(), frame);
 }
 
 double ProjectorView::fillScale() const {
-    return fitScale(scaled(window_.size(), windowScale()), layout_, {});
+    return fitScale(scaled(window_.size(), windowScale()), content(), {});
+}
+
+QSize ProjectorView::content() const {
+    return layout_ + QSize(panel_ ? panelWidth_ : 0, 0);
+}
+
+QSize ProjectorView::shownContent() const {
+    return window_.innerSize() + QSize(panel_ ? scene::zoomed(panelWidth_) : 0, 0);
+}
+
+void ProjectorView::setSidePanel(QWidget* panel, int width) {
+    panel_ = panel;
+    panelWidth_ = width;
+    if ((window_.windowState() & Qt::WindowMaximized) && !isFullScreen()) {
+        applyScale(fillScale());
+        place();
+    } else {
+        show(asked_);
+    }
 }
 
 void ProjectorView::place() {
     const bool filling = window_.windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized);
-    window_.setInnerOffset(filling ? centred(window_.size(), window_.innerSize()) : QPoint());
+    window_.setInnerOffset(filling ? centred(window_.size(), shownContent()) : QPoint());
+    if (panel_) {
+        const QSize scene = window_.innerSize();
+        panel_->setGeometry(QRect(window_.innerOrigin() + QPoint(scene.width(), 0),
+                                  QSize(scene::zoomed(panelWidth_), scene.height())));
+    }
 }
 
 bool ProjectorView::eventFilter(QObject* watched, QEvent* event) {

@@ -53,6 +53,10 @@ class ProjectorView : public QObject {
     // Shows the window at that size: before it is first shown too, which it then is shown at.
     void show(ViewSize size);
 
+    // A panel beside the scene, on its right, as high as the scene and `width` pixels wide at
+    // scale 1 (nullptr: none): the window grows by it, and what fits the screen is the two.
+    void setSidePanel(QWidget* panel, int width);
+
     void larger();
     void smaller();
     void original();
@@ -78,10 +82,15 @@ class ProjectorView : public QObject {
     // frame (full screen or maximized).
     double fillScale() const;
     double fitOnScreen() const;
+    // The scene with the side panel, in pixels at scale 1, and as the window shows it now.
+    QSize content() const;
+    QSize shownContent() const;
     void place();
 
     scene::Surface& window_;
     QSize layout_;
+    QWidget* panel_ = nullptr;
+    int panelWidth_ = 0;
     ViewSize asked_;
     ViewSize beforeFullScreen_;
     double scale_;

@@ -8,6 +8,19 @@
 // doubles (pi is 3.14, not π).
 namespace demo {
 
+// The sliders' positions: the frequency mode (1 to 9), the amplitude and the inductance (1 to 10).
+struct Settings {
+    int frequencyMode;
+    int amplitude;
+    int inductance;
+};
+
+// What the displays show: the settings a pass read and the seconds of the run it drew.
+struct Instant {
+    Settings settings;
+    double t;
+};
+
 // One row of the frequency-mode table: omega = (piFactor × pi) ÷ piDivisor.
 struct FrequencyMode {
     int mode;

@@ -107,6 +107,13 @@ Form1::Form1(Platform platform)
     }
     c.widget(scene::tabOrder().front()).setFocus();
 
+    for (const QSlider* slider : {sldW, sldU, sldL}) {
+        connect(slider, &QSlider::valueChanged, this, [this] {
+            if (activeRuns_ == 0) {
+                emit shownChanged();
+            }
+        });
+    }
     connect(picOn, &scene::PictureBox::clicked, this, [this] { handle(&Form1::picOn_Click); });
     connect(Command4, &QPushButton::clicked, this, [this] { handle(&Form1::Command4_Click); });
     connect(Command1, &QPushButton::clicked, this, [this] { handle(&Form1::Command1_Click); });
@@ -119,6 +126,13 @@ Form1::Form1(Platform platform)
 }
 
 Form1::~Form1() = default;
+
+demo::Instant Form1::shownInstant() const {
+    if (activeRuns_ > 0) {
+        return lastPass_;
+    }
+    return {{sldW->value(), sldU->value(), sldL->value()}, 0};
+}
 
 QSize Form1::innerSize() const {
     return scene::toPixels(QRect(QPoint(), scene::kClientTwips)).size();

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "demo/demo_clock.h"
+#include "demo/demo_math.h"
 #include "scene/controls.h"
 #include "scene/picture_box.h"
 #include "scene/surface.h"
@@ -126,6 +127,10 @@ class Form1 : public scene::Surface {
     // True once the program is ending (exit button or close box): no loop runs on.
     bool isEnding() const { return ending_; }
 
+    // The instant the displays show, for views beside them: the last pass's settings and time,
+    // or at rest the sliders' settings at the start instant.
+    demo::Instant shownInstant() const;
+
     // The client area at the layout's zoom.
     QSize innerSize() const override;
     // The client area as laid out, in pixels at scale 1: 1016 × 734.
@@ -135,6 +140,8 @@ class Form1 : public scene::Surface {
     // The switch was pressed, or a failure that ended the run turned it off: `on` says whether a
     // run is on now.
     void switched(bool on);
+    // What the displays show has changed: a pass has drawn, or a slider moved at rest.
+    void shownChanged();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -177,4 +184,5 @@ class Form1 : public scene::Surface {
     int activeRuns_ = 0;
     bool restartRequested_ = false;  // a start pressed inside a run's yield, after a stop
     qint64 nextFrameNs_ = 0;
+    demo::Instant lastPass_{};
 };

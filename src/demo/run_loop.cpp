@@ -18,6 +18,7 @@ std::pair<double, double> Form1::Phases(double t) const {
 // a further press of the switch may run a nested activation of this loop.
 void Form1::RunDemo() {
     const ActiveRun active(activeRuns_);
+    lastPass_ = {{sldW->value(), sldU->value(), sldL->value()}, 0};
     // Locals of one activation; each starts empty (0) at every entry.
     double startTime = demoClock_.now();
     double previousChargePosition = 0;
@@ -83,6 +84,9 @@ void Form1::RunDemo() {
         }
         sweepT = static_cast<double>(elapsed) - static_cast<double>(sweepSeconds * sweepCount);
         PlotGraphs(voltagePhase, amplitude, sweepT, currentPhase, ammeterRange);
+
+        lastPass_ = {{frequencyMode, sldU->value(), sldL->value()}, elapsed};
+        emit shownChanged();
     }
     ResetDemo();
 }

@@ -146,29 +146,29 @@ void Controls::relayout() {
     for (const Laid& laid : laid_) {
         place(laid);
     }
-    for (Surface* surface : form_.findChildren<Surface*>()) {
-        for (const auto& element : surface->windowlessElements()) {
+    eachSurface([](Surface& surface) {
+        for (const auto& element : surface.windowlessElements()) {
             element->relayout();
         }
-        surface->update();
-    }
-    for (const auto& element : form_.windowlessElements()) {
-        element->relayout();
-    }
-    form_.update();
+        surface.update();
+    });
 }
 
 void Controls::retranslate() {
     for (const Laid& laid : laid_) {
         showTexts(laid);
     }
-    for (Surface* surface : form_.findChildren<Surface*>()) {
-        for (const auto& element : surface->windowlessElements()) {
+    eachSurface([](Surface& surface) {
+        for (const auto& element : surface.windowlessElements()) {
             element->retranslate();
         }
-    }
-    for (const auto& element : form_.windowlessElements()) {
-        element->retranslate();
+    });
+}
+
+void Controls::eachSurface(const std::function<void(Surface&)>& act) const {
+    act(form_);
+    for (Surface* surface : form_.findChildren<Surface*>()) {
+        act(*surface);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -59,6 +60,8 @@ class Controls {
     };
 
     void add(const Id& id, const Laid& laid);
+    // The window and every picture box on it.
+    void eachSurface(const std::function<void(Surface&)>& act) const;
     static void place(const Laid& laid);
     static void showTexts(const Laid& laid);
 

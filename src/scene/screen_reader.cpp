@@ -72,13 +72,20 @@ class ReaderList : public QObject {
     ReaderList(const ReaderList&) = delete;
     ReaderList& operator=(const ReaderList&) = delete;
 
-    int count() { return static_cast<int>(made().size()); }
+    void add(QWidget& element) { added_.emplace_back(&element); }
+
+    int count() {
+        std::erase_if(added_,
+                      [](const Element& e) { return std::get<QPointer<QWidget>>(e).isNull(); });
+        return static_cast<int>(made().size() + added_.size());
+    }
 
     QAccessibleInterface* at(int index) {
         if (index < 0 || index >= count()) {
             return nullptr;
         }
-        const Element& e = made()[static_cast<std::size_t>(index)];
+        const auto i = static_cast<std::size_t>(index);
+        const Element& e = i < made_.size() ? made_[i] : added_[i - made_.size()];
         if (const auto* control = std::get_if<QPointer<QWidget>>(&e)) {
             return QAccessible::queryAccessibleInterface(control->data());
         }
@@ -105,6 +112,7 @@ class ReaderList : public QObject {
     QWidget& window_;
     std::function<std::vector<ReaderElement>()> elements_;
     std::vector<Element> made_;
+    std::vector<Element> added_;  // controls only
 };
 
 // The window: a frame whose children are its list's elements and no others.
@@ -139,17 +147,19 @@ class WindowAccessible : public QAccessibleWidget {
     QPointer<ReaderList> list_;
 };
 
-QAccessibleInterface* readerWindow(const QString&, QObject* object) {
-    auto* window = qobject_cast<QWidget*>(object);
-    if (!window || !window->isWindow()) {
-        return nullptr;
-    }
-    for (QObject* child : window->children()) {
+ReaderList* readerList(const QWidget& window) {
+    for (QObject* child : window.children()) {
         if (auto* list = dynamic_cast<ReaderList*>(child)) {
-            return new WindowAccessible(window, *list);
+            return list;
         }
     }
     return nullptr;
+}
+
+QAccessibleInterface* readerWindow(const QString&, QObject* object) {
+    auto* window = qobject_cast<QWidget*>(object);
+    ReaderList* list = window && window->isWindow() ? readerList(*window) : nullptr;
+    return list ? new WindowAccessible(window, *list) : nullptr;
 }
 
 }  // namespace
@@ -160,6 +170,12 @@ void exposeToScreenReaders(QWidget& window, std::function<std::vector<ReaderElem
         return true;
     }();
     new ReaderList(window, std::move(elements));
+}
+
+void addToScreenReaders(QWidget& window, QWidget& element) {
+    if (ReaderList* list = readerList(window)) {
+        list->add(element);
+    }
 }
 
 }  // namespace scene

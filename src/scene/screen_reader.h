@@ -31,4 +31,8 @@ using ReaderElement = std::variant<QWidget*, ReadablePart>;
 // reader first looks, so it may name controls made after this call.
 void exposeToScreenReaders(QWidget& window, std::function<std::vector<ReaderElement>()> elements);
 
+// Adds a control that a layer above puts on such a window to what a screen reader finds there,
+// after the others, for as long as the control lives.
+void addToScreenReaders(QWidget& window, QWidget& element);
+
 }  // namespace scene
