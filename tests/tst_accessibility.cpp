@@ -15,6 +15,7 @@
 #include "demo_driver.h"
 #include "scene/screen_reader.h"
 #include "shell/application.h"
+#include "shell/translations.h"
 #include "shown_form.h"
 
 namespace {
@@ -118,6 +119,14 @@ class AccessibilityTest : public shown::FreshWindowTest {
         QCOMPARE(graphs->rect(),
                  QRect(form().mapToGlobal(form().picShirma->pos()), form().picShirma->size()));
         QCOMPARE(window->childAt(graphs->rect().center().x(), graphs->rect().center().y()), graphs);
+        // In the language of the moment.
+        Translations english(QStringLiteral("en"));
+        english.install();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(graphs->text(QAccessible::Name),
+                 QStringLiteral("Graphs of voltage, current and power"));
+        QCOMPARE(window->child(0)->text(QAccessible::Name),
+                 QStringLiteral("A coil (inductance) in an alternating-current circuit"));
         // An element a layer above adds on purpose comes last.
         scene::addToScreenReaders(form(), overlay);
         QCOMPARE(window->child(window->childCount() - 1), accessible(&overlay));

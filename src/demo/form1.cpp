@@ -25,7 +25,7 @@ std::vector<scene::ReaderElement> readerElements(Form1& form) {
     const scene::Windowless& heading = form.controls().windowless({"Label2"});
     std::vector<scene::ReaderElement> elements{
         scene::ReadablePart{QAccessible::Heading,
-                            heading.Caption(),
+                            [&heading] { return heading.Caption(); },
                             {},
                             [&heading] { return heading.pixelBounds(); },
                             [] { return true; }}};
@@ -37,11 +37,16 @@ std::vector<scene::ReaderElement> readerElements(Form1& form) {
     const QWidget* curtain = form.picShirma;
     elements.emplace_back(scene::ReadablePart{
         QAccessible::Graphic,
-        scene::translated(QT_TRANSLATE_NOOP("Velmora", "Графики напряжения, тока и мощности")),
-        scene::translated(QT_TRANSLATE_NOOP("Velmora",
-                                            "Напряжение синим, ток красным, мощность чёрным, во "
-                                            "времени; каждые 15 секунд графики начинаются слева "
-                                            "заново")),
+        [] {
+            return scene::translated(
+                QT_TRANSLATE_NOOP("Velmora", "Графики напряжения, тока и мощности"));
+        },
+        [] {
+            return scene::translated(QT_TRANSLATE_NOOP("Velmora",
+                                                       "Напряжение синим, ток красным, мощность "
+                                                       "чёрным, во времени; каждые 15 секунд "
+                                                       "графики начинаются слева заново"));
+        },
         [curtain] { return curtain->geometry(); }, [curtain] { return curtain->isHidden(); }});
     return elements;
 }

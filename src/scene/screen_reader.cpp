@@ -28,9 +28,9 @@ class PartAccessible : public QAccessibleInterface {
     QString text(QAccessible::Text t) const override {
         switch (t) {
             case QAccessible::Name:
-                return part_.name;
+                return part_.name();
             case QAccessible::Description:
-                return part_.description;
+                return part_.description ? part_.description() : QString();
             default:
                 return {};
         }

@@ -12,13 +12,13 @@ class QWidget;
 namespace scene {
 
 // A part of a window's own surface that a screen reader reads as an element of its own: a text
-// that carries meaning, a picture that says something. Its name and description are in the
-// interface language.
+// that carries meaning, a picture that says something. Its name and description are asked for
+// each time a screen reader reads them, in the interface language of that moment.
 struct ReadablePart {
     QAccessible::Role role;
-    QString name;
-    QString description;
-    std::function<QRect()> area;  // pixels of the window
+    std::function<QString()> name;
+    std::function<QString()> description;  // none: no description
+    std::function<QRect()> area;           // pixels of the window
     std::function<bool()> shown;
 };
 
