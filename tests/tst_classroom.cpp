@@ -331,7 +331,7 @@ class ClassroomTest : public QObject {
         Form1 form;
         attachClassroom(form);
         action(form, Command::Pause).setEnabled(true);
-        using enum Command;
+        using enum Classroom::Command;
         const QList<Command> walk{Slower, Slower, Slower, Slower, Slower, Faster, Pause,
                                   Pause,  Faster, Faster, Faster, Faster, Slower, NormalSpeed};
         const QList<int> slowdowns{2, 4, 8, 16, 16, 8, 8, 8, 4, 2, 1, 1, 2, 1};

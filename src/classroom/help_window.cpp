@@ -15,6 +15,7 @@ namespace {
 class HelpDocument : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit HelpDocument(HelpWindow* window) : QAccessibleWidget(window, QAccessible::Document) {}
+    using QAccessibleWidget::text;  // its name and description; the text interface's below
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface) {

@@ -15,10 +15,13 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     using Clock = std::chrono::steady_clock;
-    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
+        xcb_connect(nullptr, nullptr), xcb_disconnect);
+    xcb_connection_t* c = connection.get();
     const xcb_query_extension_reply_t* damage =
         xcb_connection_has_error(c) ? nullptr : xcb_get_extension_data(c, &xcb_damage_id);
     if (argc != 3 || !damage || !damage->present) {
