@@ -19,10 +19,10 @@ stage=$build/stage/$name
 rm -rf "$build/stage"
 mkdir -p "$stage/licences" "$stage/translations" "$stage/platforms"
 
-# Where the DLLs that a binary imports are found: the toolkit's and MinGW's. Any other import is
-# Windows' own.
-search=("$qt/bin" "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
-    /usr/x86_64-w64-mingw32/lib)
+# Where the DLLs that a binary imports are found; any other import is Windows' own.
+# shellcheck source=tools/windows/dll-dirs.sh
+source "$(dirname "$0")/dll-dirs.sh"
+mapfile -t search < <(dll_dirs "$qt")
 
 # Copies a binary into a folder of the stage, stripped, then the DLLs it imports, recursively.
 bundle() {
