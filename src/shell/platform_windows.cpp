@@ -32,10 +32,17 @@ void write(HANDLE handle, const QString& text) {
     WriteFile(handle, bytes.constData(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
+// Set once the toolkit has shown why the window cannot open in a message box of its own.
+bool toolkitShowedFailure = false;
+
 }  // namespace
 
-// Windows names no display: the toolkit's own reason is the first line of its message.
+// Windows names no display: the toolkit's own reason is the first line of its message. That
+// reason is its platform plugin missing or broken, a damaged installation; a program without a
+// console has already seen it in the toolkit's message box, with the advice to reinstall, and
+// says no more.
 QString windowSystemFailure(const Translations& translations, const QString& toolkitReason) {
+    toolkitShowedFailure = GetConsoleWindow() == nullptr;
     return translations
         .translate("WindowSystemGuard",
                    QT_TRANSLATE_NOOP("WindowSystemGuard", "velmora: окно не открыть: %1"))
@@ -61,6 +68,9 @@ void tell(Channel channel, const QString& text) {
             CloseHandle(handle);
             return;
         }
+    }
+    if (toolkitShowedFailure) {
+        return;
     }
     const UINT icon = channel == Channel::Error ? MB_ICONWARNING : MB_ICONINFORMATION;
     MessageBoxW(nullptr, qUtf16Printable(text.trimmed()), L"Velmora", MB_OK | icon);
