@@ -108,5 +108,6 @@ fi
 install -D -m 644 "$root/source/debian/copyright" "$prefix/share/doc/qt6-base/copyright"
 rm -rf "$root/build" "$root/source"
 echo "$stamp" >"$marker"
-echo "build-qt: Qt for Windows built in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s" >&2
+took=$((SECONDS - started))
+echo "build-qt: Qt for Windows built in $((took / 60)) min $((took % 60)) s" >&2
 echo "$prefix"

@@ -17,7 +17,7 @@ qt_debian_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 name=velmora-$version
 stage=$build/stage/$name
 rm -rf "$build/stage"
-mkdir -p "$stage/licences" "$stage/translations" "$stage/platforms"
+mkdir -p "$stage/licences" "$stage/translations" "$stage/platforms" "$stage/styles"
 
 # Where the DLLs that a binary imports are found; any other import is Windows' own.
 # shellcheck source=tools/windows/dll-dirs.sh
@@ -29,7 +29,8 @@ bundle() {
     local binary=$1 folder=$2 dll dir
     install -m 644 "$binary" "$stage/$folder/"
     x86_64-w64-mingw32-strip --strip-unneeded "$stage/$folder/$(basename "$binary")"
-    for dll in $(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^[[:space:]]*DLL Name: //p'); do
+    for dll in $(x86_64-w64-mingw32-objdump -p "$binary" |
+        sed -n 's/^[[:space:]]*DLL Name: //p'); do
         [ -e "$stage/$dll" ] && continue
         for dir in "${search[@]}"; do
             if [ -f "$dir/$dll" ]; then
@@ -41,9 +42,11 @@ bundle() {
 }
 bundle "$build/velmora.exe" .
 chmod 755 "$stage/velmora.exe"
-# The one plugin the program loads: the Windows platform (its style is Fusion, built into Qt's
-# widgets; PNG is built into Qt's GUI library).
+# The plugins the program loads: the Windows platform, and the Windows style, which the toolkit
+# starts with before the program chooses Fusion (built into Qt's widgets, as PNG is into its GUI
+# library).
 bundle "$qt/plugins/platforms/qwindows.dll" platforms
+bundle "$qt/plugins/styles/qwindowsvistastyle.dll" styles
 printf "[Paths]\r\nPrefix = .\r\nPlugins = .\r\n" >"$stage/qt.conf"
 install -m 644 /usr/share/qt6/translations/qtbase_ru.qm "$stage/translations/"
 
@@ -60,7 +63,8 @@ text /usr/share/common-licenses/GPL-3 >"$stage/licences/gpl-3.0.txt"
 text "$qt/share/doc/qt6-base/copyright" >"$stage/licences/qt6-base-copyright.txt"
 text /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright \
     >"$stage/licences/mingw-w64-gcc-copyright.txt"
-text /usr/share/doc/mingw-w64-x86-64-dev/copyright >"$stage/licences/mingw-w64-runtime-copyright.txt"
+text /usr/share/doc/mingw-w64-x86-64-dev/copyright \
+    >"$stage/licences/mingw-w64-runtime-copyright.txt"
 text /usr/share/doc/fonts-ebgaramond/copyright /usr/share/doc/fonts-liberation2/copyright \
     >"$stage/licences/fonts.txt"
 

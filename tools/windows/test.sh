@@ -9,8 +9,8 @@
 #    on the same display, its picture at rest against the Linux build's, then the demonstration
 #    worked with clicks as tests/e2e/live_demo.sh works the Linux build.
 # 3. The installer for all users (Wine's user counts as elevated) and with /CurrentUser, then the
-#    MSI: each installed silently, its shortcut, uninstall entry and program checked, removed
-#    silently, and nothing of it left.
+#    MSI, replaced by a later version of itself: each installed silently, its shortcut, uninstall
+#    entry and program checked, removed silently, and nothing of it left.
 set -euo pipefail
 
 build=$(realpath "${1:?usage: test.sh BUILD_DIR HOST_BUILD_DIR}")
@@ -110,8 +110,10 @@ cp "$E2E_TMP/wine.png" "$build/velmora-wine-at-rest.png"
 
 linux_size=$(identify -format '%wx%h' "$E2E_TMP/linux.png")
 wine_size=$(identify -format '%wx%h' "$E2E_TMP/wine.png")
-[ "$linux_size" = "$wine_size" ] || e2e_fail "the window is $wine_size under Wine, $linux_size on Linux"
-differing=$(compare -metric AE -fuzz 10% "$E2E_TMP/linux.png" "$E2E_TMP/wine.png" null: 2>&1 || true)
+[ "$linux_size" = "$wine_size" ] ||
+    e2e_fail "the window is $wine_size under Wine, $linux_size on Linux"
+differing=$(compare -metric AE -fuzz 10% "$E2E_TMP/linux.png" "$E2E_TMP/wine.png" null: 2>&1 ||
+    true)
 total=$((${linux_size%x*} * ${linux_size#*x}))
 step "picture at rest: $differing of $total pixels differ from the Linux build's"
 [ $((differing * 1000)) -le $((total * picture_tolerance_permille)) ] ||
@@ -185,15 +187,34 @@ check_installed "installer for the user" "$folder" "$shortcut" "HKCU\\$uninstall
 wine "$folder/uninstall.exe" /S
 check_removed "installer for the user" "$folder" "$shortcut" "HKCU\\$uninstall_key\\Velmora"
 
+# The product code that an MSI registers its uninstall entry under.
+product_code() {
+    msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'
+}
+
 step "MSI, silently"
 msi=$build/$name-x64.msi
-product=$(msiinfo export "$msi" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p')
+product=$(product_code "$msi")
 wine msiexec /i "$msi" /qn
 folder="$wine_c/Program Files/Velmora"
 # Wine's msiexec puts the Start menu's shortcut of a per-machine package into the user's menu.
 shortcut="$wine_user/$start_menu/Velmora.lnk"
 check_installed MSI "$folder" "$shortcut" "HKLM\\$uninstall_key\\$product"
-wine msiexec /x "$msi" /qn
-check_removed MSI "$folder" "$shortcut" "HKLM\\$uninstall_key\\$product"
+
+# A later version replaces it: its MSI is made of the same files, as package.sh makes it.
+later=${version%.*}.$((${version##*.} + 1))
+(cd "$build" && wixl -a x64 -D Win64=yes -D Version="$later" -D Stage="stage/$name" \
+    -D Icon=velmora.ico -o "$E2E_TMP/later.msi" "$repo/packaging/windows/velmora.wxs" \
+    stage/files.wxs)
+later_product=$(product_code "$E2E_TMP/later.msi")
+wine msiexec /i "$E2E_TMP/later.msi" /qn
+[ -z "$(reg_values "HKLM\\$uninstall_key\\$product")" ] ||
+    e2e_fail "MSI: version $version still installed beside $later"
+later_entry=$(reg_values "HKLM\\$uninstall_key\\$later_product")
+grep -q "^DisplayVersion  *REG_SZ  *$later\$" <<<"$later_entry" ||
+    e2e_fail "MSI: version $later not installed over $version"
+step "MSI: version $later replaced $version"
+wine msiexec /x "$E2E_TMP/later.msi" /qn
+check_removed MSI "$folder" "$shortcut" "HKLM\\$uninstall_key\\$later_product"
 
 step "all passed"

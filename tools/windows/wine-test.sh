@@ -3,10 +3,11 @@
 #
 #   tools/windows/wine-test.sh QT_PREFIX PROGRAM.exe [ARGUMENT...]
 #
-# The toolkit's DLLs are found in QT_PREFIX/bin, MinGW's in its own folders. Wine hands no QT_ variable to a Windows program,
-# only WINEQT_NAME as QT_NAME, so the test's own (the offscreen platform, a scale) are passed on
-# that way. A Qt Test program without a console writes its report to the debugger's channel: it
-# writes it to a file here instead, which is shown; the program's status is this script's.
+# The toolkit's DLLs are found in QT_PREFIX/bin, MinGW's in its own folders. Wine hands no QT_
+# variable to a Windows program, only WINEQT_NAME as QT_NAME, so the test's own (the offscreen
+# platform, a scale) are passed on that way. A Qt Test program without a console writes its report
+# to the debugger's channel: it writes it to a file here instead, which is shown; the program's
+# status is this script's.
 set -euo pipefail
 
 qt=${1:?usage: wine-test.sh QT_PREFIX PROGRAM.exe [ARGUMENT...]}
