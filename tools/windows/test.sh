@@ -1,16 +1,11 @@
 #!/usr/bin/env bash
-# make windows-test: the Windows build under Wine, on a private X server, in a Wine prefix of its
-# own that goes when the test ends.
+# make windows-test: the Windows build under Wine, on a private X server, in a throwaway Wine
+# prefix: the unit tests; the zip's velmora.exe against the Linux build in HOST_BUILD_DIR (start-up
+# time, picture at rest), then worked with clicks by tests/e2e/live_demo.sh; the installer for all
+# users (Wine's user counts as elevated) and for the current user, and the MSI replaced by a later
+# version: each installed silently, checked, started, removed silently, and nothing of it left.
 #
 #   tools/windows/test.sh BUILD_DIR HOST_BUILD_DIR
-#
-# 1. The unit tests, built for Windows, each run under Wine; their exit statuses count.
-# 2. velmora.exe from the unpacked zip: its start-up time beside the Linux build's (HOST_BUILD_DIR)
-#    on the same display, its picture at rest against the Linux build's, then the demonstration
-#    worked with clicks as tests/e2e/live_demo.sh works the Linux build.
-# 3. The installer for all users (Wine's user counts as elevated) and with /CurrentUser, then the
-#    MSI, replaced by a later version of itself: each installed silently, its shortcut, uninstall
-#    entry and program checked, removed silently, and nothing of it left.
 set -euo pipefail
 
 build=$(realpath "${1:?usage: test.sh BUILD_DIR HOST_BUILD_DIR}")
@@ -71,11 +66,11 @@ start_timed() {
     startup_ms=$((($(date +%s%N) - started) / 1000000))
 }
 
-# The program's window at rest, a second after it opened.
+# The program's window at rest, a second after it opened, into the build folder.
 shoot_at_rest() {
     xdotool mousemove "${aside[@]}"
     sleep 1
-    e2e_shot "$E2E_WID" "$1"
+    e2e_shot "$E2E_WID" "$build/velmora-$1-at-rest.png"
 }
 
 # "Выход" ends the program with status 0.
@@ -92,7 +87,7 @@ zip_exe=$E2E_TMP/zip/$name/velmora.exe
 
 start_timed env -u FONTCONFIG_FILE "$host/velmora"
 linux_ms=$startup_ms
-shoot_at_rest "$E2E_TMP/linux.png"
+shoot_at_rest linux
 exit_by_button Linux
 # The first start in a new Wine prefix also sets Wine up for the program; the second is the one a
 # user sees every day.
@@ -101,20 +96,17 @@ wine_first_ms=$startup_ms
 exit_by_button Wine
 start_timed wine "$zip_exe"
 wine_ms=$startup_ms
-shoot_at_rest "$E2E_TMP/wine.png"
+shoot_at_rest wine
 exit_by_button Wine
 step "start-up to the visible window: Linux $linux_ms ms, Wine $wine_ms ms" \
     "(the first in the new prefix $wine_first_ms ms)"
-cp "$E2E_TMP/linux.png" "$build/velmora-linux-at-rest.png"
-cp "$E2E_TMP/wine.png" "$build/velmora-wine-at-rest.png"
 
-linux_size=$(identify -format '%wx%h' "$E2E_TMP/linux.png")
-wine_size=$(identify -format '%wx%h' "$E2E_TMP/wine.png")
-[ "$linux_size" = "$wine_size" ] ||
-    e2e_fail "the window is $wine_size under Wine, $linux_size on Linux"
-differing=$(compare -metric AE -fuzz 10% "$E2E_TMP/linux.png" "$E2E_TMP/wine.png" null: 2>&1 ||
-    true)
-total=$((${linux_size%x*} * ${linux_size#*x}))
+cd "$build"
+size=$(identify -format '%wx%h' velmora-linux-at-rest.png)
+[ "$(identify -format '%wx%h' velmora-wine-at-rest.png)" = "$size" ] ||
+    e2e_fail "the window is not $size under Wine, as on Linux"
+differing=$(compare -metric AE -fuzz 10% velmora-{linux,wine}-at-rest.png null: 2>&1 || true)
+total=$((${size%x*} * ${size#*x}))
 step "picture at rest: $differing of $total pixels differ from the Linux build's"
 [ $((differing * 1000)) -le $((total * picture_tolerance_permille)) ] ||
     e2e_fail "more than $picture_tolerance_permille thousandths of the picture differ" \
@@ -203,18 +195,13 @@ check_installed MSI "$folder" "$shortcut" "HKLM\\$uninstall_key\\$product"
 
 # A later version replaces it: its MSI is made of the same files, as package.sh makes it.
 later=${version%.*}.$((${version##*.} + 1))
-(cd "$build" && wixl -a x64 -D Win64=yes -D Version="$later" -D Stage="stage/$name" \
-    -D Icon=velmora.ico -o "$E2E_TMP/later.msi" "$repo/packaging/windows/velmora.wxs" \
-    stage/files.wxs)
-later_product=$(product_code "$E2E_TMP/later.msi")
+wixl -a x64 -D Win64=yes -D Version="$later" -D Stage="stage/$name" -D Icon=velmora.ico \
+    -o "$E2E_TMP/later.msi" "$repo/packaging/windows/velmora.wxs" stage/files.wxs
 wine msiexec /i "$E2E_TMP/later.msi" /qn
 [ -z "$(reg_values "HKLM\\$uninstall_key\\$product")" ] ||
     e2e_fail "MSI: version $version still installed beside $later"
-later_entry=$(reg_values "HKLM\\$uninstall_key\\$later_product")
-grep -q "^DisplayVersion  *REG_SZ  *$later\$" <<<"$later_entry" ||
-    e2e_fail "MSI: version $later not installed over $version"
 step "MSI: version $later replaced $version"
 wine msiexec /x "$E2E_TMP/later.msi" /qn
-check_removed MSI "$folder" "$shortcut" "HKLM\\$uninstall_key\\$later_product"
+check_removed MSI "$folder" "$shortcut" "HKLM\\$uninstall_key\\$(product_code "$E2E_TMP/later.msi")"
 
 step "all passed"
