@@ -68,7 +68,7 @@ monkey: build
 
 # Velmora for 64-bit Windows, into build-windows/: velmora.exe, the portable zip, the NSIS installer
 # and the MSI, cross-compiled with MinGW-w64 against a Qt for Windows that the first run builds
-# from Debian's source into ~/.cache/velmora (about 15 minutes on 2 cores). The Linux build draws
+# from Debian's source into ~/.cache/velmora (about 25 minutes on 2 cores). The Linux build draws
 # the icon for it. `make windows-test` tests all of it under Wine.
 WINDOWS_BUILD := build-windows
 windows: deps

@@ -19,12 +19,11 @@ root="${XDG_CACHE_HOME:-$HOME/.cache}/velmora/qt-${upstream}-windows-x64"
 prefix="$root/install"
 marker="$prefix/velmora-toolkit-complete"
 
-# Everything that shapes the toolkit; a change to any of it builds it again.
+# Everything that shapes the toolkit, with the toolchain file's contents; a change to any of it
+# builds it again, wherever the source tree is.
 configure=(
     -G Ninja
-    -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake"
     -DCMAKE_BUILD_TYPE=Release
-    -DCMAKE_INSTALL_PREFIX="$prefix"
     -DBUILD_SHARED_LIBS=ON
     # The host's Qt tools; its CMake files are not where QT_HOST_PATH alone leads.
     -DQT_HOST_PATH=/usr
@@ -42,7 +41,8 @@ configure=(
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
     -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_freetype=ON
 )
-stamp="$(printf '%s\n' "$version" "${configure[@]}" | sha256sum | cut -d' ' -f1)"
+stamp=$({ printf '%s\n' "$version" "${configure[@]}" && cat "$here/mingw-w64.cmake"; } |
+    sha256sum | cut -d' ' -f1)
 
 if [ -f "$marker" ] && [ "$(cat "$marker")" = "$stamp" ]; then
     echo "$prefix"
@@ -76,7 +76,7 @@ ensure_deb_src() {
 
 started=$SECONDS
 echo "build-qt: building Qt $upstream for Windows into $root" >&2
-echo "build-qt: this happens once per machine and takes about 15 minutes on 2 cores" >&2
+echo "build-qt: this happens once per machine and takes about 25 minutes on 2 cores" >&2
 rm -rf "$root/source" "$root/build" "$prefix"
 mkdir -p "$root/download"
 
@@ -97,7 +97,8 @@ done <"$root/source/debian/patches/series"
 log="$root/build.log"
 echo "build-qt: configuring and building (log: $log)" >&2
 jobs="${JOBS:-$(nproc)}"
-if ! { cmake -S "$root/source" -B "$root/build" "${configure[@]}" &&
+if ! { cmake -S "$root/source" -B "$root/build" "${configure[@]}" \
+    -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" -DCMAKE_INSTALL_PREFIX="$prefix" &&
     cmake --build "$root/build" --parallel "$jobs" &&
     cmake --install "$root/build"; } >"$log" 2>&1; then
     tail -n 40 "$log" >&2
