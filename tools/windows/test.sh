@@ -30,7 +30,7 @@ step() {
     echo "windows-test: $*" >&2
 }
 
-e2e_start_xvfb
+e2e_start_xvfb 1280x900
 # Wine shows a Windows program the fonts of the host, which a Windows PC does not have: hidden from
 # it, the program has only Wine's fonts and its own, as on Windows.
 export FONTCONFIG_FILE=$E2E_TMP/no-fonts.conf
@@ -54,7 +54,7 @@ wine_user=$wine_c/users/$(id -un)
 
 step "unit tests"
 cmake --build "$build" --parallel "${JOBS:-$(nproc)}"
-(cd "$build" && ctest --output-on-failure --timeout 120 -j "${JOBS:-$(nproc)}")
+(cd "$build" && ctest --output-on-failure --timeout 120)
 
 # Starts a program and waits for its window; sets E2E_WID and startup_ms, the time from the
 # command to the visible window.

@@ -27,8 +27,13 @@ while read -r dir; do
 done < <(dll_dirs "$qt")
 export WINEPATH
 
+# The program keeps its settings in %APPDATA%\velmora, which no variable moves elsewhere (on Linux
+# each test has a folder of its own): each test starts without any and leaves none, so the tests
+# run one at a time.
+settings=${WINEPREFIX:-$HOME/.wine}/drive_c/users/$(id -un)/AppData/Roaming/velmora
+rm -rf "$settings"
 report=$(mktemp "${TMPDIR:-/tmp}/velmora-test.XXXXXX")
-trap 'rm -f "$report"' EXIT
+trap 'rm -rf "$report" "$settings"' EXIT
 status=0
 wine "$program" "$@" -o "Z:$report,txt" || status=$?
 cat "$report"
