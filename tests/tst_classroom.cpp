@@ -221,25 +221,33 @@ class ClassroomTest : public QObject {
         QTest::addColumn<int>("command");
         struct Place {
             const char* name;
-            int keycode;
+            int scanCode;  // set 1
             Qt::KeyboardModifiers modifiers;
             Command command;
             const char16_t* typed;  // in the us, ru, ua and by layouts
         };
         const Place places[] = {
-            {"P", 33, {}, Command::Pause, u"pззз"},
-            {"[", 34, {}, Command::Slower, u"[ххх"},
-            {"]", 35, {}, Command::Faster, u"]ъї'"},
-            {"Ctrl+S", 39, Qt::ControlModifier, Command::SavePicture, u"sыіі"},
-            {"Ctrl+C", 54, Qt::ControlModifier, Command::CopyPicture, u"cссс"},
+            {"P", 0x19, {}, Command::Pause, u"pззз"},
+            {"[", 0x1A, {}, Command::Slower, u"[ххх"},
+            {"]", 0x1B, {}, Command::Faster, u"]ъї'"},
+            {"Ctrl+S", 0x1F, Qt::ControlModifier, Command::SavePicture, u"sыіі"},
+            {"Ctrl+C", 0x2E, Qt::ControlModifier, Command::CopyPicture, u"cссс"},
         };
+        // The code of a key as the platform reports it: Windows its scan code, X11 and Wayland
+        // their XKB key code, the scan code and 8.
+#ifdef Q_OS_WIN
+        constexpr int kNativeOffset = 0;
+#else
+        constexpr int kNativeOffset = 8;
+#endif
         const char* layouts[] = {"us", "ru", "ua", "by"};
         for (const Place& p : places) {
             for (int l = 0; l < 4; ++l) {
                 const QChar typed(p.typed[l]);
                 QTest::addRow("%s %s", layouts[l], p.name)
-                    << p.keycode << QString(typed) << static_cast<int>(typed.toUpper().unicode())
-                    << static_cast<int>(p.modifiers) << static_cast<int>(p.command);
+                    << p.scanCode + kNativeOffset << QString(typed)
+                    << static_cast<int>(typed.toUpper().unicode()) << static_cast<int>(p.modifiers)
+                    << static_cast<int>(p.command);
             }
         }
         // Keys every layout has alike.

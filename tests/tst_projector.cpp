@@ -4,7 +4,9 @@
 
 #include <QPushButton>
 #include <QSet>
+#include <QSettings>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -47,6 +49,8 @@ class ProjectorTest : public QObject {
 
   private slots:
     void initTestCase() {
+        // What the commands remember goes to a folder of the test's own, on every platform.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
         QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(3840, 2160));
         setUpApplication();
     }
@@ -179,6 +183,9 @@ class ProjectorTest : public QObject {
             }
         }));
     }
+
+  private:
+    QTemporaryDir settings_;
 };
 
 QTEST_MAIN(ProjectorTest)

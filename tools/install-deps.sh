@@ -2,7 +2,7 @@
 # Installs the Debian packages Velmora needs; does nothing when all are there.
 #
 #   tools/install-deps.sh [GROUP...]     groups: build (the default), test, package, check,
-#                                        sanitize and soak
+#                                        sanitize, soak and windows
 #
 # On a host without dpkg and apt (another distribution, macOS, Windows) it says which packages it
 # could not check and lets the build go on: CMake then reports whatever is really missing.
@@ -34,6 +34,11 @@ declare -A groups=(
     [sanitize]="clang libclang-rt-14-dev llvm"
     # What the long run reads the X server's pixmaps with.
     [soak]="xrestop"
+    # make windows and make windows-test: the MinGW-w64 cross compiler (with its objdump and
+    # runtime DLLs), what builds the toolkit from Debian's source (dpkg-source, ninja), the
+    # installer and MSI builders, zip, and Wine with its fonts to run it all in a private X server.
+    [windows]="g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev ninja-build
+               nsis msitools wixl zip unzip wine wine64 fonts-wine xvfb xauth xdotool imagemagick"
 )
 
 [ $# -gt 0 ] || set -- build

@@ -26,8 +26,15 @@ struct Substitute {
 // Bold "MS Sans Serif" is about a pixel a letter wider than Liberation Sans Bold: the layout puts
 // the index "m" of "Амплитуда(U" 96 pixels from the title's start, right after the "U", and
 // Liberation Sans Bold ends the title there only with a pixel added to each letter.
+// Windows names a font by its typographic family, which for EB Garamond spans both designs; the
+// Windows build carries only the 08 design, so there it is "EB Garamond".
+#ifdef Q_OS_WIN
+constexpr char kGaramond08[] = "EB Garamond";
+#else
+constexpr char kGaramond08[] = "EB Garamond 08";
+#endif
 constexpr std::array kSubstitutes{
-    Substitute{"Garamond", "EB Garamond 08", "Liberation Serif", 0},
+    Substitute{"Garamond", kGaramond08, "Liberation Serif", 0},
     Substitute{"MS Sans Serif", "Liberation Sans", nullptr, 1},
     Substitute{"Courier", "Liberation Mono", nullptr, 0},
     Substitute{"Courier New", "Liberation Mono", nullptr, 0},

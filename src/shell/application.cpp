@@ -6,6 +6,7 @@
 #include <QStyleOption>
 
 #include "scene/fonts.h"
+#include "shell/platform.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ class SteadySliderTicks : public QProxyStyle {
 }  // namespace
 
 void setUpApplication() {
+    platform::provideFonts();
     auto* style = new SteadySliderTicks(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setStyle(style);
     QApplication::setPalette(style->standardPalette());

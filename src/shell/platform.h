@@ -6,7 +6,8 @@ class QKeyEvent;
 class Translations;
 
 // What the program needs from the platform it runs on, where desktops differ. Each platform has
-// one source of its own, chosen by the build: platform_unix.cpp for Linux and the BSDs.
+// one source of its own, chosen by the build: platform_unix.cpp for Linux and the BSDs,
+// platform_windows.cpp for Windows.
 namespace platform {
 
 // Why no window can be opened, in one line of the interface language, with what the user can do
@@ -27,5 +28,9 @@ int keyPosition(const QKeyEvent& event);
 
 // The desktop session the program runs in, for the user: one window of the program a session.
 QString sessionName();
+
+// Makes the fonts the window is drawn in known to the toolkit, where the system lacks them. Called
+// once the application object is there, before any text is laid out.
+void provideFonts();
 
 }  // namespace platform

@@ -1,0 +1,100 @@
+#include <windows.h>
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QString>
+
+#include "shell/pc_keyboard.h"
+#include "shell/platform.h"
+#include "shell/translations.h"
+
+namespace platform {
+
+namespace {
+
+// A standard handle that leads somewhere: a console, a file or a pipe.
+bool leadsSomewhere(HANDLE handle) {
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE &&
+           GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+
+// Writes to a console in UTF-16, which it shows whatever its code page; to a file or a pipe in
+// UTF-8.
+void write(HANDLE handle, const QString& text) {
+    DWORD written = 0;
+    DWORD mode = 0;
+    if (GetConsoleMode(handle, &mode)) {
+        WriteConsoleW(handle, text.utf16(), static_cast<DWORD>(text.size()), &written, nullptr);
+        return;
+    }
+    const QByteArray bytes = text.toUtf8();
+    WriteFile(handle, bytes.constData(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+// Set once the toolkit has shown why the window cannot open in a message box of its own.
+bool toolkitShowedFailure = false;
+
+}  // namespace
+
+// Windows names no display: the toolkit's own reason is the first line of its message. That
+// reason is its platform plugin missing or broken, a damaged installation; a program without a
+// console has already seen it in the toolkit's message box, with the advice to reinstall, and
+// says no more.
+QString windowSystemFailure(const Translations& translations, const QString& toolkitReason) {
+    toolkitShowedFailure = GetConsoleWindow() == nullptr;
+    return translations
+        .translate("WindowSystemGuard",
+                   QT_TRANSLATE_NOOP("WindowSystemGuard", "velmora: окно не открыть: %1"))
+        .arg(toolkitReason.section(QLatin1Char('\n'), 0, 0));
+}
+
+// A program with a window has no console of its own. Started from a console (cmd, PowerShell) it
+// writes there; with its output sent to a file or a pipe, there; started from Explorer or a
+// shortcut, it shows the text in a message box, as Windows programs do.
+void tell(Channel channel, const QString& text) {
+    const DWORD stream = channel == Channel::Error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE;
+    const QString line = text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n');
+    HANDLE handle = GetStdHandle(stream);
+    if (leadsSomewhere(handle)) {
+        write(handle, line);
+        return;
+    }
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+        handle = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                             nullptr);
+        if (leadsSomewhere(handle)) {
+            write(handle, line);
+            CloseHandle(handle);
+            return;
+        }
+    }
+    if (toolkitShowedFailure) {
+        return;
+    }
+    const UINT icon = channel == Channel::Error ? MB_ICONWARNING : MB_ICONINFORMATION;
+    MessageBoxW(nullptr, qUtf16Printable(text.trimmed()), L"Velmora", MB_OK | icon);
+}
+
+// Windows tells the key's set-1 scan code, the extended keys' with 0xE0 as 0x100 added.
+int keyPosition(const QKeyEvent& event) {
+    return pc_keyboard::keyAt(static_cast<int>(event.nativeScanCode()));
+}
+
+// The user, and the session of Windows that holds the desktop: a user logged on twice, at the
+// console and remotely, has two.
+QString sessionName() {
+    DWORD session = 0;
+    ProcessIdToSessionId(GetCurrentProcessId(), &session);
+    return QStringLiteral("%1-%2").arg(qEnvironmentVariable("USERNAME")).arg(session);
+}
+
+// Windows has neither EB Garamond nor the Liberation fonts: the program carries its own copies.
+void provideFonts() {
+    const QDir fonts(QStringLiteral(":/fonts"));
+    for (const QString& file : fonts.entryList(QDir::Files)) {
+        QFontDatabase::addApplicationFont(fonts.filePath(file));
+    }
+}
+
+}  // namespace platform
