@@ -27,9 +27,11 @@ inline double processSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-// A line of /proc/self/status in kB: "VmRSS" is the resident memory now, "VmHWM" its peak.
-inline long statusKilobytes(const QByteArray& field) {
-    QFile status(QStringLiteral("/proc/self/status"));
+// A line of /proc/PID/status in kB, of this process or another: "VmRSS" is the resident memory
+// now, "VmHWM" its peak.
+inline long statusKilobytes(const QByteArray& field, qint64 pid = 0) {
+    QFile status(pid == 0 ? QStringLiteral("/proc/self/status")
+                          : QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly)) {
         return -1;
     }

@@ -14,9 +14,12 @@
 namespace line_pixels {
 
 // The inner-area pixels of `surface` that a line between two twips points covers when drawn
-// `widthPx` pixels wide.
-inline QSet<QPoint> of(const scene::Surface& surface, QPoint from, QPoint to, int widthPx) {
-    QImage image(surface.innerSize(), QImage::Format_ARGB32);
+// `widthPx` pixels wide; at a device pixel ratio above 1, the device pixels it covers, drawn at
+// that resolution.
+inline QSet<QPoint> of(const scene::Surface& surface, QPoint from, QPoint to, int widthPx,
+                       int ratio = 1) {
+    QImage image(surface.innerSize() * ratio, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     scene::drawTwipsLine(painter, from, to, widthPx, 0);

@@ -1,15 +1,21 @@
-// What a screen reader and a keyboard-only user get from the window: every interactive control
-// and both meters named, as the toolkit's accessibility interfaces report them; the power switch
-// a toggle button whose checked state is its look; and the switch pressed from the keyboard.
+// What a screen reader and a keyboard-only user get from the window: a frame holding the
+// heading, every interactive control in tab order, both meters and the graphs, each named, and
+// nothing else, as the toolkit's accessibility interfaces report them; the power switch a toggle
+// button whose checked state is its look; the switch pressed from the keyboard; and the help a
+// read-only document.
 
 #include <QAccessible>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include "classroom/classroom.h"
 #include "demo_driver.h"
+#include "scene/screen_reader.h"
 #include "shell/application.h"
+#include "shell/translations.h"
 #include "shown_form.h"
 
 namespace {
@@ -80,6 +86,63 @@ class AccessibilityTest : public shown::FreshWindowTest {
         QVERIFY(!a->state().invisible);
         // Of the two meters and the switch, only the switch takes the focus.
         QCOMPARE(a->state().focusable, role != QAccessible::Graphic);
+    }
+
+    // The window is a frame named "Velmora" whose elements are exactly these, in this order, each
+    // with the window as its parent: no decoration, marker or wire, nor a child added later (an
+    // overlay) unless it is added on purpose. The graphs show only while the curtain is away.
+    void tree() {
+        QAccessibleInterface* window = accessible(&form());
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Velmora"));
+        QWidget overlay(&form());
+        overlay.show();
+        QStringList elements;
+        for (int i = 0; i < window->childCount(); ++i) {
+            QAccessibleInterface* element = window->child(i);
+            QCOMPARE(element->parent(), window);
+            QCOMPARE(window->indexOfChild(element), i);
+            elements << QStringLiteral("%1 %2")
+                            .arg(element->role(), 0, 16)
+                            .arg(element->text(QAccessible::Name));
+        }
+        // Heading, button, slider, check box, graphic.
+        QCOMPARE(elements, (QStringList{"414 Катушка (индуктивность ) в цепи переменного тока",
+                                        "2b Выход", "33 Частота генератора",
+                                        "33 Амплитуда напряжения генератора", "2c Выключатель",
+                                        "33 Индуктивность катушки", "2b Графики", "28 Вольтметр",
+                                        "28 Амперметр", "28 Графики напряжения, тока и мощности"}));
+        QAccessibleInterface* graphs = window->child(window->childCount() - 1);
+        QVERIFY(graphs->state().invisible);
+        form().Command4->click();
+        QVERIFY(!graphs->state().invisible);
+        QCOMPARE(graphs->rect(),
+                 QRect(form().mapToGlobal(form().picShirma->pos()), form().picShirma->size()));
+        QCOMPARE(window->childAt(graphs->rect().center().x(), graphs->rect().center().y()), graphs);
+        // In the language of the moment.
+        Translations english(QStringLiteral("en"));
+        english.install();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(graphs->text(QAccessible::Name),
+                 QStringLiteral("Graphs of voltage, current and power"));
+        QCOMPARE(window->child(0)->text(QAccessible::Name),
+                 QStringLiteral("A coil (inductance) in an alternating-current circuit"));
+        // An element a layer above adds on purpose comes last.
+        scene::addToScreenReaders(form(), overlay);
+        QCOMPARE(window->child(window->childCount() - 1), accessible(&overlay));
+    }
+
+    // The help is a document that cannot be edited, whose text a screen reader reads.
+    void helpDocument() {
+        attachClassroom(form());
+        QTest::keyClick(form().windowHandle(), Qt::Key_F1);
+        QWidget* help = form().findChild<Classroom*>()->helpWindow();
+        QAccessibleInterface* document = accessible(help);
+        QCOMPARE(document->role(), QAccessible::Document);
+        QVERIFY(document->state().readOnly && !document->state().editable);
+        QAccessibleTextInterface* text = document->textInterface();
+        QVERIFY(text);
+        QVERIFY(text->text(0, text->characterCount()).contains(QStringLiteral("sin ωt")));
     }
 
     // The switch is checked while it looks "on". (That a screen reader is told of each change

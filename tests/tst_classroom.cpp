@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QImageReader>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -320,28 +321,40 @@ class ClassroomTest : public QObject {
         }
     }
 
-    void title_data() {
+    // The speed walks through its steps by the window's own commands, and the title says where
+    // it stands: "[" halves the speed down to 1/16 and no further, "]" doubles it back up to
+    // normal and no further, Backspace is normal at once; a pause shows above any speed. In
+    // English as in Russian.
+    void speedSteps_data() {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("paused");
-        QTest::addColumn<int>("slowdown");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("normal") << "ru" << false << 1 << "Velmora";
-        QTest::newRow("paused") << "ru" << true << 1 << "Velmora — пауза";
-        QTest::newRow("paused slowed") << "ru" << true << 4 << "Velmora — пауза";
-        QTest::newRow("1/4") << "ru" << false << 4 << "Velmora — ×1/4";
-        QTest::newRow("1/16") << "ru" << false << 16 << "Velmora — ×1/16";
-        QTest::newRow("en normal") << "en" << false << 1 << "Velmora";
-        QTest::newRow("en paused") << "en" << true << 2 << "Velmora — paused";
-        QTest::newRow("en 1/8") << "en" << false << 8 << "Velmora — ×1/8";
+        QTest::addColumn<QString>("paused");
+        QTest::newRow("ru") << "ru" << QStringLiteral("Velmora — пауза");
+        QTest::newRow("en") << "en" << QStringLiteral("Velmora — paused");
     }
-    void title() {
+    void speedSteps() {
         QFETCH(QString, language);
-        QFETCH(bool, paused);
-        QFETCH(int, slowdown);
-        QFETCH(QString, title);
+        QFETCH(QString, paused);
         Translations translations(language);
         translations.install();
-        QCOMPARE(demoTimeTitle(paused, slowdown), title);
+        Form1 form;
+        attachClassroom(form);
+        action(form, Command::Pause).setEnabled(true);
+        using enum Classroom::Command;
+        const QList<Command> walk{Slower, Slower, Slower, Slower, Slower, Faster, Pause,
+                                  Pause,  Faster, Faster, Faster, Faster, Slower, NormalSpeed};
+        const QList<int> slowdowns{2, 4, 8, 16, 16, 8, 8, 8, 4, 2, 1, 1, 2, 1};
+        const auto title = [&](int slowdown) {
+            if (form.demoClock().paused()) {
+                return paused;
+            }
+            return slowdown == 1 ? QStringLiteral("Velmora")
+                                 : QStringLiteral("Velmora — ×1/%1").arg(slowdown);
+        };
+        for (qsizetype i = 0; i < walk.size(); ++i) {
+            action(form, walk[i]).trigger();
+            QCOMPARE(form.demoClock().slowdown(), slowdowns[i]);
+            QCOMPARE(form.windowTitle(), title(slowdowns[i]));
+        }
     }
 
     // The picture and the clipboard's image are the window as it shows, with the curves and the
@@ -369,53 +382,70 @@ class ClassroomTest : public QObject {
         }));
     }
 
-    void pictureFileName() {
-        QCOMPARE(::pictureFileName(QDateTime(QDate(2026, 12, 8), QTime(10, 15, 0))),
-                 QStringLiteral("velmora-2026-12-08-101500.png"));
-    }
-
-    // Saving goes through a temporary file: a failure leaves no file behind and an older file
-    // of the same name as it was.
-    void writePng_data() {
+    // A picture is written in the format its name asks for, or as PNG with ".png" added, through
+    // a temporary file: a failure leaves no file behind, an older file of the same name as it
+    // was, and says why in the interface language where the file system tells.
+    void writePicture_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("picture");
         QTest::addColumn<bool>("oldFile");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("new file") << "a.png" << true << false << true;
-        QTest::newRow("over an old file") << "a.png" << true << true << true;
-        QTest::newRow("into a missing folder") << "missing/a.png" << true << false << false;
-        QTest::newRow("failing over an old file") << "a.png" << false << true << false;
+        QTest::addColumn<QString>("file");       // the file there afterwards
+        QTest::addColumn<QByteArray>("format");  // what it holds
+        QTest::addColumn<QString>("failure");    // what the failure says
+        const QByteArray png("png");
+        QTest::newRow("new file") << "a.png" << true << false << "a.png" << png << "";
+        QTest::newRow("over an old file") << "a.png" << true << true << "a.png" << png << "";
+        QTest::newRow("JPEG") << "a.JPG" << true << false << "a.JPG" << QByteArray("jpeg") << "";
+        QTest::newRow("BMP") << "a.bmp" << true << false << "a.bmp" << QByteArray("bmp") << "";
+        QTest::newRow("no suffix") << "a" << true << false << "a.png" << png << "";
+        QTest::newRow("unknown suffix") << "a.txt" << true << false << "a.txt.png" << png << "";
+        QTest::newRow("into a missing folder")
+            << "missing/a.png" << true << false << "" << png << "папки «";
+        QTest::newRow("into a read-only folder")
+            << "read-only/a.png" << true << false << "" << png << "нет права записывать в папку «";
+        QTest::newRow("failing over an old file")
+            << "a.png" << false << true << "a.png" << png << "";
     }
-    void writePng() {
+    void writePicture() {
         QFETCH(QString, name);
         QFETCH(bool, picture);
         QFETCH(bool, oldFile);
-        QFETCH(bool, saved);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, format);
+        QFETCH(QString, failure);
         QTemporaryDir dir;
-        const QString path = dir.filePath(name);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("read-only")));
+        const QString readOnly = dir.filePath(QStringLiteral("read-only"));
+        QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
+        if (name.startsWith(QLatin1String("read-only")) && QFileInfo(readOnly).isWritable()) {
+            QSKIP("this user writes into any folder");
+        }
+        const QString path = picturePath(dir.filePath(name));
         const QByteArray old = "an older file";
         if (oldFile) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(old);
+            QFile older(path);
+            QVERIFY(older.open(QIODevice::WriteOnly));
+            older.write(old);
         }
         QImage image;
         if (picture) {
             image = QImage(40, 30, QImage::Format_RGB32);
             image.fill(Qt::blue);
         }
-        const QString failure = ::writePng(image, path);
-        QCOMPARE(failure.isEmpty(), saved);
-        if (saved) {
-            QCOMPARE(QImage(path), image);
-        } else if (oldFile) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), old);
+        const QString said = ::writePicture(image, path);
+        QVERIFY2(said.isEmpty() == (picture && failure.isEmpty()), qPrintable(said));
+        QVERIFY2(said.contains(failure), qPrintable(said));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 file.isEmpty() ? QStringList{} : QStringList{file});
+        if (oldFile && !picture) {
+            QFile kept(path);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), old);
+        } else if (!file.isEmpty()) {
+            QImageReader reader(dir.filePath(file));
+            QCOMPARE(reader.format(), format);
+            QCOMPARE(reader.read().size(), image.size());
         }
-        const QStringList expected =
-            saved || oldFile ? QStringList{QStringLiteral("a.png")} : QStringList{};
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), expected);
     }
 
     // During a run, choosing where to save holds the demonstration: ten seconds in the dialog,
@@ -477,16 +507,18 @@ class ClassroomTest : public QObject {
             offered = QFileInfo(dialog.selectedFiles().value(0)).fileName();
             dialog.reject();
         });
+        QDateTime before = QDateTime::currentDateTime();
+        before.setTime(QTime(before.time().hour(), before.time().minute(), before.time().second()));
         action(form, Command::SavePicture).trigger();
         QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         if (!QDir(pictures).exists()) {
             pictures = QDir::homePath();
         }
         QCOMPARE(folder, QDir(pictures).absolutePath());
-        QVERIFY2(QRegularExpression(QStringLiteral("^velmora-\\d{4}-\\d\\d-\\d\\d-\\d{6}\\.png$"))
-                     .match(offered)
-                     .hasMatch(),
-                 qPrintable(offered));
+        // Named for the moment of the command, to the second.
+        const QDateTime named =
+            QDateTime::fromString(offered, QStringLiteral("'velmora-'yyyy-MM-dd-HHmmss'.png'"));
+        QVERIFY2(before <= named && named <= QDateTime::currentDateTime(), qPrintable(offered));
     }
 
     // A right click anywhere, also on a control, opens the menu of every command with its key,

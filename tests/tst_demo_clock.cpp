@@ -77,25 +77,6 @@ class DemoClockTest : public QObject {
             }
         }
     }
-
-    // 1, 1/2, 1/4, 1/8, 1/16, and no further either way.
-    void speedSteps_data() {
-        QTest::addColumn<int>("slowdown");
-        QTest::addColumn<int>("slower");
-        QTest::addColumn<int>("faster");
-        QTest::newRow("normal") << 1 << 2 << 1;
-        QTest::newRow("1/2") << 2 << 4 << 1;
-        QTest::newRow("1/4") << 4 << 8 << 2;
-        QTest::newRow("1/8") << 8 << 16 << 4;
-        QTest::newRow("1/16") << 16 << 16 << 8;
-    }
-    void speedSteps() {
-        QFETCH(int, slowdown);
-        QFETCH(int, slower);
-        QFETCH(int, faster);
-        QCOMPARE(::slower(slowdown), slower);
-        QCOMPARE(::faster(slowdown), faster);
-    }
 };
 
 QTEST_APPLESS_MAIN(DemoClockTest)

@@ -16,16 +16,19 @@ declare -A groups=(
              qt6-translations-l10n
              fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fontconfig"
     # A private X server, a window manager for full screen and maximized windows, the tools the
-    # end-to-end tests drive and read them with, Xlib's headers for the tests' close_box tool, and
-    # the validators of the desktop entry and the metainfo that the install test runs.
+    # end-to-end tests drive and read them with, the headers of Xlib and of xcb with its DAMAGE
+    # extension for the tests' close_box and repainted tools, and the validators of the desktop
+    # entry and the metainfo that the install test runs.
     [test]="xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick xclip libx11-dev openbox wmctrl
-            desktop-file-utils appstream"
+            libxcb1-dev libxcb-damage0-dev desktop-file-utils appstream"
     # make package: the library dependencies of the .deb (dpkg-shlibdeps, which needs file), the
     # .rpm builder, and lintian to check the .deb.
     [package]="dpkg-dev file rpm lintian"
-    # Checks by hand on a desktop: the accessibility tree as a screen reader reads it, and a
-    # launcher that starts the installed program from its desktop entry as a menu does.
-    [check]="dbus-x11 at-spi2-core python3-pyatspi libglib2.0-bin"
+    # Checks by hand on a desktop: the accessibility tree as a screen reader reads it, what the
+    # Orca screen reader says, and a launcher that starts the installed program from its desktop
+    # entry as a menu does.
+    [check]="dbus-x11 at-spi2-core python3-pyatspi orca speech-dispatcher xdotool
+             libglib2.0-bin"
     # The second compiler, with its sanitizer runtimes and the symbolizer that names the frames
     # of a sanitizer's report.
     [sanitize]="clang libclang-rt-14-dev llvm"

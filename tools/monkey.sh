@@ -1,22 +1,27 @@
 #!/usr/bin/env bash
 # Seeded random input on the real program in a private X server, for a given time: clicks
-# anywhere, double and triple clicks on the switch, "Графики", keys, and now and then "Выход" or
-# the close box, the program started again whenever it ends.
+# anywhere, double and triple clicks on the switch, "Графики", keys (the classroom's among them:
+# P, [, ], Backspace, Ctrl+C), right clicks with a choice from the menu or none, F1 and the help
+# window, Ctrl+S with the save dialog cancelled, and now and then "Выход" or the close box, the
+# program started again whenever it ends.
 #
-#   tools/monkey.sh PROGRAM [SECONDS] [SEED] [CLOSE_BOX]
+#   tools/monkey.sh PROGRAM [SECONDS] [SEED] [CLOSE_BOX] [REPAINTED]
 #
 # SECONDS defaults to 60, SEED to a fresh one (printed, so that a failing run can be replayed);
-# CLOSE_BOX is the tests' close_box tool (without it the close box is left out). It fails on a
-# crash (an end by a signal, or any status but 0), a sanitizer's report in the program's output,
-# a hang (a click on "Графики" that does not show or hide the graphs within 2 s) and an exit that
-# does not come within 2 s of "Выход" or the close box. At the end it reports the rounds, the
-# exits by status and the peak resident memory of any round.
+# CLOSE_BOX and REPAINTED are the tests' close_box and repainted tools (without the one the close
+# box is left out, without the other the repaint check). It fails on a crash (an end by a signal,
+# or any status but 0), a sanitizer's report in the program's output, a hang (no repaint of the
+# window within 2 s of an expose, a click on "Графики" that does not show or hide the graphs
+# within 2 s, F1 or Ctrl+S without the help window or the save dialog within 5 s, Escape that does
+# not close the dialog within 2 s) and an exit that does not come within 2 s of "Выход" or the close box. At the end it reports
+# the rounds, the exits by status and the peak resident memory of any round.
 set -euo pipefail
 
-program=${1:?usage: monkey.sh PROGRAM [SECONDS] [SEED] [CLOSE_BOX]}
+program=${1:?usage: monkey.sh PROGRAM [SECONDS] [SEED] [CLOSE_BOX] [REPAINTED]}
 seconds=${2:-60}
 seed=${3:-$(date +%s)}
 close_box=${4:-}
+repainted=${5:-}
 e2e=$(dirname "$0")/../tests/e2e
 # shellcheck source=tests/e2e/lib.sh
 source "$e2e/lib.sh"
@@ -27,12 +32,20 @@ if [ -n "$close_box" ] && [ ! -x "$close_box" ]; then
     e2e_log "no close_box tool at $close_box: the close box is left out"
     close_box=
 fi
+if [ -n "$repainted" ] && [ ! -x "$repainted" ]; then
+    e2e_log "no repainted tool at $repainted: the repaint check is left out"
+    repainted=
+fi
 
 readonly keys=(Tab shift+Tab Left Right Up Down Home End Prior Next Escape
-    a b c d e f g h i j k l m n o p q r s t u v w x y z F2 F3 F4 F5 F6 F7 F8 F9 F10 F12)
+    a b c d e f g h i j k l m n o p q r s t u v w x y z F2 F3 F4 F5 F6 F7 F8 F9 F10 F12
+    p p bracketleft bracketleft bracketright BackSpace ctrl+c)
+readonly help_title='Velmora — справка'
+readonly save_title='Сохранить картинку окна'
 # Part of the graph area that the curtain covers whole, clear of the graph axes.
 readonly graph_probe=30x30+940+250
 readonly hang_ms=2000
+readonly open_ms=5000 # a window made the first time: the help, the save dialog
 
 RANDOM=$seed
 rounds=0
@@ -50,6 +63,14 @@ clock_ms() {
 # A whole number from 0 to $1 - 1, into `pick`. Drawn in this shell, so the seed decides them all.
 draw() {
     pick=$((RANDOM % $1))
+}
+
+# A point of the client area, into `x` and `y`.
+draw_point() {
+    draw "${client_size[0]}"
+    x=$pick
+    draw "${client_size[1]}"
+    y=$pick
 }
 
 app_running() {
@@ -92,10 +113,68 @@ read_curtain() {
     fi
 }
 
-# A program that still draws shows or hides the graphs at a click on "Графики".
+# A visible window of this round's program with the given title, into `found`.
+find_titled() {
+    found=$(xdotool search --all --onlyvisible --pid "$E2E_APP_PID" --name "^$1\$" 2>/dev/null |
+        head -n 1 || true)
+    [ -n "$found" ]
+}
+
+# Waits up to the milliseconds given for the window of that title to appear (`appear`) or to be
+# gone (`vanish`).
+await_window() {
+    local change=$1 title=$2 limit=$3 what=$4 start
+    clock_ms
+    start=$now
+    while app_running; do
+        if find_titled "$title"; then
+            [ "$change" = appear ] && return 0
+        elif [ "$change" = vanish ]; then
+            return 0
+        fi
+        clock_ms
+        if [ $((now - start)) -gt "$limit" ]; then
+            e2e_fail "round $rounds: hang: $what (seed $seed)"
+        fi
+        sleep 0.05
+    done
+}
+
+# Cancels the save dialog with Escape if it shows within $1 tenths of a second; it must be gone
+# 2 s later.
+cancel_save_dialog() {
+    local tries=$1
+    until find_titled "$save_title"; do
+        tries=$((tries - 1))
+        { [ "$tries" -gt 0 ] && app_running; } || return 0
+        sleep 0.1
+    done
+    xdotool windowfocus "$found" key Escape 2>/dev/null || true
+    await_window vanish "$save_title" "$hang_ms" "the save dialog still open 2 s after Escape"
+}
+
+# No save dialog is left open, and the help window is moved beside the program's, where it covers
+# nothing of it (the private X server has no window manager to place it).
+tidy() {
+    cancel_save_dialog 1
+    if find_titled "$help_title"; then
+        xdotool windowmove "$found" "$((client_size[0] + 10))" 0 2>/dev/null || true
+    fi
+}
+
+# A program that still draws repaints what an expose uncovers of its window, and shows or hides
+# the graphs at a click on "Графики".
 probe() {
-    local before start
+    local before start status=0
     probes=$((probes + 1))
+    xdotool windowfocus "$wid" key Escape 2>/dev/null || true # a menu left open
+    if [ -n "$repainted" ]; then
+        "$repainted" "$wid" "$hang_ms" || status=$?
+        if [ "$status" -eq 1 ] && app_running; then
+            e2e_fail "round $rounds: hang: no repaint of the window within ${hang_ms} ms" \
+                "(seed $seed)"
+        fi
+    fi
     read_curtain || return 0
     before=$curtain
     xdotool mousemove --window "$wid" "${graphs_button[@]}" click 1 2>/dev/null || return 0
@@ -137,10 +216,7 @@ act() {
     actions=$((actions + 1))
     draw 100
     if [ "$pick" -lt 30 ]; then
-        draw "${client_size[0]}"
-        x=$pick
-        draw "${client_size[1]}"
-        y=$pick
+        draw_point
         xdotool mousemove --window "$wid" "$x" "$y" click 1 2>/dev/null || true
     elif [ "$pick" -lt 40 ]; then
         xdotool mousemove --window "$wid" "${power_switch[@]}" click 1 2>/dev/null || true
@@ -152,6 +228,30 @@ act() {
             2>/dev/null || true
     elif [ "$pick" -lt 60 ]; then
         xdotool mousemove --window "$wid" "${graphs_button[@]}" click 1 2>/dev/null || true
+    elif [ "$pick" -lt 68 ]; then
+        # The context menu, and by the keyboard one of its first commands (the time's) or of its
+        # last (picture and help), or none. The size and the language are left as they are, for
+        # the places this script clicks.
+        draw_point
+        xdotool mousemove --window "$wid" "$x" "$y" click 3 2>/dev/null || true
+        sleep 0.2
+        draw 7
+        if [ "$pick" -lt 6 ]; then
+            for ((i = 0; i <= pick % 3; i++)); do
+                chosen+=("$([ "$pick" -lt 3 ] && echo Down || echo Up)")
+            done
+            chosen+=(Return)
+        else
+            chosen=(Escape)
+        fi
+        xdotool key --delay 30 "${chosen[@]}" 2>/dev/null || true
+        cancel_save_dialog 10 # the command chosen may have been "Сохранить картинку…"
+    elif [ "$pick" -lt 71 ]; then
+        xdotool windowfocus "$wid" key F1 2>/dev/null || true
+        await_window appear "$help_title" "$open_ms" "no help window 5 s after F1"
+    elif [ "$pick" -lt 73 ]; then
+        xdotool windowfocus "$wid" key ctrl+s 2>/dev/null || true
+        await_window appear "$save_title" "$open_ms" "no save dialog 5 s after Ctrl+S"
     elif [ "$pick" -lt 97 ]; then
         draw 4
         n=$((pick + 1))
@@ -191,6 +291,7 @@ while [ "$SECONDS" -lt "$deadline" ]; do
     next_probe=$((actions + 5))
     while app_running && [ "$SECONDS" -lt "$deadline" ]; do
         act
+        tidy
         draw 150
         sleep "0.$(printf '%03d' "$pick")"
         if [ "$actions" -ge "$next_probe" ]; then

@@ -83,6 +83,14 @@
         <source>Векторная диаграмма</source>
         <translation>Phasor diagram</translation>
     </message>
+    <message>
+        <source>Картинки JPEG (*.jpg *.jpeg)</source>
+        <translation>JPEG pictures (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Картинки BMP (*.bmp)</source>
+        <translation>BMP pictures (*.bmp)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -335,6 +343,33 @@
         <source>Вкл.\Выкл.</source>
         <translation>On\Off</translation>
     </message>
+    <message>
+        <source>Графики напряжения, тока и мощности</source>
+        <translation>Graphs of voltage, current and power</translation>
+    </message>
+    <message>
+        <source>Напряжение синим, ток красным, мощность чёрным, во времени; каждые 15 секунд графики начинаются слева заново</source>
+        <translation>Voltage in blue, current in red, power in black, over time; every 15 seconds the graphs start again at the left</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPicture</name>
+    <message>
+        <source>папки «%1» нет</source>
+        <translation>there is no folder &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>папка «%1» на диске, открытом только для чтения</source>
+        <translation>the folder &apos;%1&apos; is on a disk that is open for reading only</translation>
+    </message>
+    <message>
+        <source>нет права записывать в папку «%1»</source>
+        <translation>no permission to write into the folder &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>файл защищён от записи</source>
+        <translation>the file is protected against writing</translation>
+    </message>
 </context>
 <context>
     <name>WindowSystemGuard</name>
@@ -349,6 +384,10 @@
     <message>
         <source>velmora: окно не открыть: %1. Запустите программу в графическом сеансе, а без него так: xvfb-run velmora</source>
         <translation>velmora: cannot open the window: %1. Start it in a desktop session, or without one as: xvfb-run velmora</translation>
+    </message>
+    <message>
+        <source>velmora: окно не открыть: графическая система Qt не запустилась: %1</source>
+        <translation>velmora: cannot open the window: the windowing system of Qt did not start: %1</translation>
     </message>
 </context>
 </TS>

@@ -22,6 +22,7 @@
 #include "classroom/window_picture.h"
 #include "demo/demo_clock.h"
 #include "demo/form1.h"
+#include "scene/screen_reader.h"
 #include "scene/surface.h"
 
 namespace {
@@ -351,6 +352,7 @@ void Classroom::togglePhasors() {
         phasors_ = nullptr;
     } else {
         phasors_ = new PhasorPanel(targets_.window, targets_.instant, targets_.pi);
+        scene::addToScreenReaders(targets_.window, *phasors_);
         view_->setSidePanel(phasors_, PhasorPanel::kWidth);
         phasors_->show();
     }
@@ -398,11 +400,13 @@ void Classroom::savePicture() {
         folder = QDir::homePath();
     }
     QWidget& window = targets_.window;
-    const QString path = chooseFile_(window, folder, pictureFileName(QDateTime::currentDateTime()));
-    if (path.isEmpty()) {
+    const QString chosen =
+        chooseFile_(window, folder, pictureFileName(QDateTime::currentDateTime()));
+    if (chosen.isEmpty()) {
         return;
     }
-    const QString failure = writePng(taken, path);
+    const QString path = picturePath(chosen);
+    const QString failure = writePicture(taken, path);
     if (!failure.isEmpty()) {
         QMessageBox::warning(&window, tr("Картинка не сохранена"),
                              tr("Картинку окна не удалось сохранить в файл «%1»: %2. Прежний "
@@ -441,8 +445,10 @@ Classroom& attachClassroom(Form1& form, Classroom::Targets::Program program) {
 }
 
 QString chooseFileInDialog(QWidget& parent, const QString& folder, const QString& name) {
-    QFileDialog dialog(&parent, Classroom::tr("Сохранить картинку окна"), folder,
-                       Classroom::tr("Картинки PNG (*.png)"));
+    QFileDialog dialog(&parent, Classroom::tr("Сохранить картинку окна"), folder);
+    dialog.setNameFilters({Classroom::tr("Картинки PNG (*.png)"),
+                           Classroom::tr("Картинки JPEG (*.jpg *.jpeg)"),
+                           Classroom::tr("Картинки BMP (*.bmp)")});
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.selectFile(name);

@@ -172,7 +172,8 @@ class Classroom : public QObject {
 // The classroom's commands on the demonstration's window, for as long as the window lives.
 Classroom& attachClassroom(Form1& form, Classroom::Targets::Program program = {});
 
-// The standard save dialog for a PNG picture, starting in `folder` with `name` offered.
+// The standard save dialog for a picture, PNG unless the name says JPEG or BMP, starting in
+// `folder` with `name` offered.
 QString chooseFileInDialog(QWidget& parent, const QString& folder, const QString& name);
 
 // The window title: "Velmora" at normal speed, else with the pause or the speed (×1/4), in the

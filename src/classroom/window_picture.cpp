@@ -2,10 +2,13 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
 #include <QSignalBlocker>
+#include <QStorageInfo>
 #include <QWidget>
 #include <vector>
 
@@ -30,17 +33,59 @@ QString pictureFileName(const QDateTime& when) {
     return when.toString(QStringLiteral("'velmora-'yyyy-MM-dd-HHmmss'.png'"));
 }
 
-QString writePng(const QImage& picture, const QString& path) {
+namespace {
+
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(WindowPicture)
+
+  public:
+    // What the file system says against writing `path`, where it tells; empty where it does not,
+    // and the toolkit's own words serve.
+    static QString obstacle(const QString& path) {
+        const QFileInfo file(path);
+        const QFileInfo folder(file.absolutePath());
+        const QString folderName = QDir::toNativeSeparators(folder.absoluteFilePath());
+        if (!folder.isDir()) {
+            return tr("папки «%1» нет").arg(folderName);
+        }
+        if (QStorageInfo(folder.absoluteFilePath()).isReadOnly()) {
+            return tr("папка «%1» на диске, открытом только для чтения").arg(folderName);
+        }
+        if (!folder.isWritable()) {
+            return tr("нет права записывать в папку «%1»").arg(folderName);
+        }
+        if (file.exists() && !file.isWritable()) {
+            return tr("файл защищён от записи");
+        }
+        return {};
+    }
+};
+
+// The format a file name asks for by its suffix, if the toolkit writes it.
+QByteArray formatOf(const QString& path) {
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray();
+}
+
+}  // namespace
+
+QString picturePath(const QString& chosen) {
+    return formatOf(chosen).isEmpty() ? chosen + QStringLiteral(".png") : chosen;
+}
+
+QString writePicture(const QImage& picture, const QString& path) {
     QSaveFile file(path);
+    QString failure;
     if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
+        failure = file.errorString();
+    } else if (QImageWriter writer(&file, formatOf(path)); !writer.write(picture)) {
+        failure = writer.errorString();  // the temporary file goes with `file`
+    } else if (!file.commit()) {
+        failure = file.errorString();
     }
-    QImageWriter writer(&file, "png");
-    if (!writer.write(picture)) {
-        return writer.errorString();  // the temporary file goes with `file`
+    if (failure.isEmpty()) {
+        return {};
     }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    const QString obstacle = Texts::obstacle(path);
+    return obstacle.isEmpty() ? failure : obstacle;
 }

@@ -6,6 +6,7 @@
 #include <QSlider>
 
 #include "scene/pictures.h"
+#include "scene/screen_reader.h"
 #include "scene/units.h"
 
 namespace {
@@ -16,6 +17,38 @@ T& element(const std::array<T*, N>& family, std::string_view name, int index) {
         throw scene::ControlError({name, index});
     }
     return *family[static_cast<std::size_t>(index)];
+}
+
+// What a screen reader finds on the window, in this order: the heading, the controls in their
+// tab order, the two meters and the graphs (one picture, shown or hidden by the curtain).
+std::vector<scene::ReaderElement> readerElements(Form1& form) {
+    const scene::Windowless& heading = form.controls().windowless({"Label2"});
+    std::vector<scene::ReaderElement> elements{
+        scene::ReadablePart{QAccessible::Heading,
+                            [&heading] { return heading.Caption(); },
+                            {},
+                            [&heading] { return heading.pixelBounds(); },
+                            [] { return true; }}};
+    for (const scene::Id& id : scene::tabOrder()) {
+        elements.emplace_back(&form.controls().widget(id));
+    }
+    elements.emplace_back(form.picvolt);
+    elements.emplace_back(form.picamp);
+    const QWidget* curtain = form.picShirma;
+    elements.emplace_back(scene::ReadablePart{
+        QAccessible::Graphic,
+        [] {
+            return scene::translated(
+                QT_TRANSLATE_NOOP("Velmora", "Графики напряжения, тока и мощности"));
+        },
+        [] {
+            return scene::translated(QT_TRANSLATE_NOOP("Velmora",
+                                                       "Напряжение синим, ток красным, мощность "
+                                                       "чёрным, во времени; каждые 15 секунд "
+                                                       "графики начинаются слева заново"));
+        },
+        [curtain] { return curtain->geometry(); }, [curtain] { return curtain->isHidden(); }});
+    return elements;
 }
 
 }  // namespace
@@ -39,8 +72,8 @@ Form1::Form1(Platform platform)
         };
     }
 
+    scene::exposeToScreenReaders(*this, [this] { return readerElements(*this); });
     setWindowTitle(QStringLiteral("Velmora"));
-    setWindowIcon(scene::windowIcon());
     resize(innerSize());
 
     controls_ = std::make_unique<scene::Controls>(
@@ -160,6 +193,17 @@ void Form1::handle(void (Form1::*handler)()) {
             emit switched(false);
             ResetDemo();
         }
+    }
+}
+
+// The icon is drawn at every size a desktop may ask for, which takes a good part of the time the
+// whole window takes to draw: it follows the window's first frame instead of holding it up.
+void Form1::paintEvent(QPaintEvent* event) {
+    Surface::paintEvent(event);
+    if (!iconAsked_) {
+        iconAsked_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowIcon(scene::windowIcon()); }, Qt::QueuedConnection);
     }
 }
 

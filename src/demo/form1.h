@@ -115,9 +115,11 @@ class Form1 : public scene::Surface {
     void PutGraphsAtRest();
 
     // The platform's yield, in its two halves: process all pending input, then wait until the
-    // next display frame is due, processing input the moment it arrives.
+    // next display frame is due, processing input the moment it arrives. The wait is one frame
+    // after the last one's due time, none when that time has passed; it returns how long it was,
+    // in ns of the loop's clock.
     void processPendingInput();
-    void waitForNextFrame();
+    qint64 waitForNextFrame();
 
     // The time the run loop follows: it can be paused and slowed down.
     DemoClock& demoClock() { return demoClock_; }
@@ -142,6 +144,7 @@ class Form1 : public scene::Surface {
     void shownChanged();
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // The interface language changed: every text of the layout is shown in the new one.
     void changeEvent(QEvent* event) override;
@@ -177,6 +180,7 @@ class Form1 : public scene::Surface {
     std::array<scene::PictureBox*, 16> pictok_{};
     std::array<Tavik::Mark*, 76> tok_{};
     bool ending_ = false;
+    bool iconAsked_ = false;
     int activeRuns_ = 0;
     bool restartRequested_ = false;  // a start pressed inside a run's yield, after a stop
     qint64 nextFrameNs_ = 0;

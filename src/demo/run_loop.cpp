@@ -116,18 +116,19 @@ void Form1::waitForChange() {
 }
 
 // Without this wait the loop would redraw far more often than any screen shows, at a whole
-// core's cost.
-void Form1::waitForNextFrame() {
+// core's cost. The time is the loop's own clock's.
+qint64 Form1::waitForNextFrame() {
     if (ending_) {
-        return;
+        return 0;
     }
     const double hz = screen() && screen()->refreshRate() >= 1 ? screen()->refreshRate() : 60.0;
+    const auto now = static_cast<qint64>(platform_.clock() * 1e9);
     const pacing::FrameWait next =
-        pacing::nextFrame(nextFrameNs_, monotonic_.nsecsElapsed(), static_cast<qint64>(1e9 / hz));
+        pacing::nextFrame(nextFrameNs_, now, static_cast<qint64>(1e9 / hz));
     nextFrameNs_ = next.due;
     const auto waitMs = static_cast<int>(next.wait / 1'000'000);
     if (waitMs <= 0) {
-        return;
+        return next.wait;
     }
     QEventLoop wait;
     QTimer frame;
@@ -136,4 +137,5 @@ void Form1::waitForNextFrame() {
     QObject::connect(&frame, &QTimer::timeout, &wait, &QEventLoop::quit);
     frame.start(waitMs);
     wait.exec();
+    return next.wait;
 }

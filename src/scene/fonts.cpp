@@ -1,5 +1,6 @@
 #include "scene/fonts.h"
 
+#include <QFontMetricsF>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -78,6 +79,18 @@ QFont toQFont(const FontSpec& font, QStringView text) {
         resolved.setLetterSpacing(QFont::AbsoluteSpacing, s->boldLetterSpacing);
     }
     return resolved;
+}
+
+QFont toQFont(const FontSpec& font, QStringView text, int boxWidthPx) {
+    QFont fitted = toQFont(font, text);
+    const qreal over =
+        QFontMetricsF(fitted).tightBoundingRect(text.toString()).right() - boxWidthPx;
+    const qsizetype gaps = text.size() - 1;
+    if (over > 0 && gaps > 0) {
+        fitted.setLetterSpacing(QFont::AbsoluteSpacing,
+                                fitted.letterSpacing() - over / static_cast<qreal>(gaps));
+    }
+    return fitted;
 }
 
 }  // namespace scene

@@ -23,4 +23,10 @@ QString substituteFamily(const QString& layoutFamily, QStringView text = {});
 // setting.
 QFont toQFont(const FontSpec& font, QStringView text = {});
 
+// The font to draw a text in a box `boxWidthPx` wide with, from its left edge: as above, and
+// where the substitute family draws the text wider than the box (the layout's own font was
+// narrower), its letters close up by the fraction of a pixel it takes for the text to end inside
+// the box. A text that fits is drawn as the substitute has it.
+QFont toQFont(const FontSpec& font, QStringView text, int boxWidthPx);
+
 }  // namespace scene

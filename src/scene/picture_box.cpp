@@ -49,6 +49,12 @@ class PictureBoxAccessible : public QAccessibleWidget {
         return names;
     }
 
+    // The marks on a meter's dial are part of its picture, not elements of their own.
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
     void doAction(const QString& action) override {
         if (isSwitch() && (action == pressAction() || action == toggleAction())) {
             // Queued: a press that starts the demonstration returns only when the demonstration

@@ -182,6 +182,7 @@ void Windowless::setCaption(const QString& caption) {
     }
     caption_ = caption;
     font_ = toQFont(std::get<LabelSpec>(laidOut_).font, caption_);
+    fitted_.reset();
     const QRect before = bounds_;
     bounds_ = boundsNow();
     owner_.windowlessChanged(before | bounds_);
@@ -190,6 +191,7 @@ void Windowless::setCaption(const QString& caption) {
 void Windowless::relayout() {
     if (const auto* label = std::get_if<LabelSpec>(&laidOut_)) {
         font_ = toQFont(label->font, caption_);
+        fitted_.reset();
     }
     bounds_ = boundsNow();
 }
@@ -241,7 +243,12 @@ QRect Windowless::boundsNow() const {
 void Windowless::paint(QPainter& painter) const {
     std::visit(
         Overloaded{
-            [&](const LabelSpec& s) { paintLabel(painter, s, caption_, font_); },
+            [&](const LabelSpec& s) {
+                if (!fitted_) {
+                    fitted_ = toQFont(s.font, caption_, toPixels(s.box).width());
+                }
+                paintLabel(painter, s, caption_, *fitted_);
+            },
             [&](const LineSpec& s) { drawTwipsLine(painter, s.from, s.to, s.width, s.colour); },
             [&](const ShapeSpec& s) { paintShape(painter, s); },
             [&](const ImageSpec& s) {

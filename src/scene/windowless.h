@@ -120,6 +120,9 @@ class Windowless {
     QString caption_;
     QString laidOutCaption_;  // as translated when last shown
     QFont font_;              // a label's, resolved for its caption
+    // The same, closed up where the caption would not fit its box; worked out when the label is
+    // first painted, so that a label not painted (under the curtain at start) loads no font.
+    mutable std::optional<QFont> fitted_;
     QPoint position_;
     // An image's picture, drawn when first painted and again when painted at another device
     // pixel ratio (the window moved to another screen) or another zoom.

@@ -11,7 +11,7 @@ class Translations;
 namespace platform {
 
 // Why no window can be opened, in one line of the interface language, with what the user can do
-// about it. `toolkitReason` is the toolkit's own message of the failure.
+// about it. `toolkitReason` is the toolkit's own reason for the failure, in one line.
 QString windowSystemFailure(const Translations& translations, const QString& toolkitReason);
 
 // Where a text the program says without its window goes: its help and version, or a mistake on

@@ -10,12 +10,23 @@
 
 namespace platform {
 
-// X11 and Wayland desktops: the display is named by the environment.
+// X11 and Wayland desktops: the display is named by the environment. The toolkit's platform
+// plugin says when it could not connect to it; any other reason is the toolkit's own (a platform
+// plugin that is missing, or asked for by a QT_QPA_PLATFORM that names none), and the display is
+// not to blame.
 QString windowSystemFailure(const Translations& translations, const QString& toolkitReason) {
-    Q_UNUSED(toolkitReason)
     const auto translated = [&](const char* text) {
         return translations.translate("WindowSystemGuard", text);
     };
+    const bool displayUnreachable =
+        toolkitReason.contains(QLatin1String("could not connect to display")) ||
+        toolkitReason.contains(QLatin1String("wl_display"));
+    if (!displayUnreachable) {
+        return translated(QT_TRANSLATE_NOOP("WindowSystemGuard",
+                                            "velmora: окно не открыть: графическая система Qt "
+                                            "не запустилась: %1"))
+            .arg(toolkitReason);
+    }
     const QString display = qEnvironmentVariable("DISPLAY");
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
     const QString reason =

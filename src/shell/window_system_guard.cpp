@@ -21,6 +21,18 @@ const Translations* guardTranslations = nullptr;
 QtMessageHandler previousHandler = nullptr;
 QList<HeldMessage> held;
 
+// What the toolkit said went wrong, in one line: the first warning it gave while opening the
+// windowing system (the display it could not reach, the platform plugin it could not find or
+// load), else the first line of its final complaint, which blames no cause of its own.
+QString toolkitReason(const QString& fatal) {
+    for (const HeldMessage& m : held) {
+        if (m.type == QtWarningMsg || m.type == QtCriticalMsg) {
+            return m.text.section(QLatin1Char('\n'), 0, 0);
+        }
+    }
+    return fatal.section(QLatin1Char('\n'), 0, 0);
+}
+
 void onMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type != QtFatalMsg) {
         held.append({type, QByteArray(context.category), text});
@@ -28,7 +40,7 @@ void onMessage(QtMsgType type, const QMessageLogContext& context, const QString&
     }
     std::fflush(stdout);
     platform::tell(platform::Channel::Error,
-                   platform::windowSystemFailure(*guardTranslations, text));
+                   platform::windowSystemFailure(*guardTranslations, toolkitReason(text)));
     std::_Exit(1);
 }
 

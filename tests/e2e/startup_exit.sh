@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program starts with its window of 1016 × 734 pixels and the focus on "Выход": Space ends
-# it with status 0. Without any display, or with one that no server answers, it says so in one
-# line and ends with status 1.
+# it with status 0. Without any display, with one that no server answers, or with a display but
+# a toolkit that cannot open it, it says which in one line and ends with status 1.
 set -euo pipefail
 
 program=${1:?usage: startup_exit.sh PATH_TO_VELMORA}
@@ -12,15 +12,17 @@ source "$here/lib.sh"
 source "$here/points.sh"
 e2e_require Xvfb xdotool xwininfo
 
-# One line of explanation and status 1, no abort: run with the environment given.
+# One line of explanation that names the cause, and status 1, no abort: run with the
+# environment given.
 expect_one_line_and_status_1() {
-    local what=$1 status=0 output
-    shift
+    local what=$1 cause=$2 status=0 output
+    shift 2
     output=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" "$program" 2>&1) || status=$?
     [ "$status" -eq 1 ] || e2e_fail "$what the status is $status, not 1: $output"
     if [ -z "$output" ] || [ "$(printf '%s\n' "$output" | wc -l)" -ne 1 ]; then
         e2e_fail "$what the program should print one line, it printed: $output"
     fi
+    [[ "$output" == *"$cause"* ]] || e2e_fail "$what the line does not say \"$cause\": $output"
     e2e_log "$what: $output"
 }
 
@@ -33,11 +35,15 @@ unserved_display() {
     echo ":$n"
 }
 
-expect_one_line_and_status_1 "without a display" -u DISPLAY
-expect_one_line_and_status_1 "with a display no server answers" DISPLAY="$(unserved_display)"
+expect_one_line_and_status_1 "without a display" "нет дисплея" -u DISPLAY
+unserved=$(unserved_display)
+expect_one_line_and_status_1 "with a display no server answers" "дисплей «$unserved» недоступен" \
+    DISPLAY="$unserved"
 
 # On a private X server.
 e2e_start_xvfb
+expect_one_line_and_status_1 "with a display and a platform plugin that does not exist" \
+    'Could not find the Qt platform plugin "bogus"' QT_QPA_PLATFORM=bogus
 e2e_start_app "$program"
 wid=$(e2e_find_window Velmora 15)
 size=$(e2e_window_size "$wid")
