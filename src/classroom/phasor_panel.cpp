@@ -65,6 +65,8 @@ void projection(QPainter& p, QPointF tip, QPointF origin, const QColor& colour) 
 
 PhasorPanel::PhasorPanel(QWidget& window, std::function<demo::Instant()> instant, double pi)
     : QWidget(&window), instant_(std::move(instant)), pi_(pi) {
+    // It paints every pixel of itself: the window need not paint anything under it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     heading_ = new QLabel(this);
     settings_ = new QLabel(this);
@@ -95,6 +97,8 @@ void PhasorPanel::layOut() {
     for (QLabel* label : {settings_, now_}) {
         label->setFont(scene::toQFont({"MS Sans Serif", 9}));
     }
+    phiFont_ = scene::toQFont({"MS Sans Serif", 8.25});
+    phi_.prepare(QTransform(), phiFont_);
     const int top = diagram().bottom() + margin;
     const int settingsHeight = settings_->heightForWidth(inside);
     settings_->setGeometry(margin, top, inside, settingsHeight);
@@ -151,7 +155,7 @@ QString PhasorPanel::numbers() const {
 
 bool PhasorPanel::event(QEvent* event) {
     if (event->type() == scene::ZoomChange) {
-        background_ = QPixmap();
+        background_ = QImage();
         layOut();
     } else if (event->type() == QEvent::LanguageChange) {
         shownSettings_.reset();
@@ -161,16 +165,18 @@ bool PhasorPanel::event(QEvent* event) {
 }
 
 void PhasorPanel::resizeEvent(QResizeEvent*) {
-    background_ = QPixmap();
+    background_ = QImage();
     layOut();
 }
 
-const QPixmap& PhasorPanel::background() {
+// Without an alpha channel it is copied onto the window, not blended.
+const QImage& PhasorPanel::background() {
     const QRect square = diagram();
     const qreal ratio = devicePixelRatioF();
+    const QSize pixels = square.size() * ratio;
     if (background_.isNull() || background_.devicePixelRatio() != ratio ||
-        background_.deviceIndependentSize() != QSizeF(square.size())) {
-        background_ = QPixmap(square.size() * ratio);
+        background_.size() != pixels) {
+        background_ = QImage(pixels, QImage::Format_RGB32);
         background_.setDevicePixelRatio(ratio);
         QPainter p(&background_);
         const QRect inside(QPoint(), square.size());
@@ -199,7 +205,10 @@ void PhasorPanel::paintEvent(QPaintEvent* event) {
     if (!square.contains(event->rect())) {
         p.fillRect(rect(), scene::toQColor(scene::kButtonFace));
     }
-    p.drawPixmap(square.topLeft(), background());
+    if (!square.intersects(event->rect())) {
+        return;  // the numbers only
+    }
+    p.drawImage(square.topLeft(), background());
     p.setRenderHint(QPainter::Antialiasing);
 
     const QPointF origin = QRectF(square).center();
@@ -220,7 +229,7 @@ void PhasorPanel::paintEvent(QPaintEvent* event) {
               qRound(from * 16), 90 * 16);
     const double middle = qDegreesToRadians(from + 45);
     const QPointF label = origin + QPointF(std::cos(middle), -std::sin(middle)) * radius * 1.9;
-    p.setFont(scene::toQFont({"MS Sans Serif", 8.25}));
+    p.setFont(phiFont_);
     const QSizeF size = phi_.size();
     p.drawStaticText(label - QPointF(size.width() / 2, size.height() / 2), phi_);
 

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QPixmap>
+#include <QFont>
+#include <QImage>
 #include <QStaticText>
 #include <QTimer>
 #include <QWidget>
@@ -48,7 +49,7 @@ class PhasorPanel : public QWidget {
     // The numbers of the instant shown; the sliders' numbers when the settings changed.
     void showInstant();
     // What does not turn: the white square, its axes and their names.
-    const QPixmap& background();
+    const QImage& background();
 
     std::function<demo::Instant()> instant_;
     double pi_;
@@ -60,7 +61,8 @@ class PhasorPanel : public QWidget {
     // a few times a second, and the last of them always.
     QElapsedTimer sinceShown_;
     QTimer showLast_;
-    QPixmap background_;
+    QImage background_;
+    QFont phiFont_;
     double drawnReach_ = 0;  // how far from the origin the last drawing reached, in pixels
     QStaticText phi_;
 };

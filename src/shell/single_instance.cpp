@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStandardPaths>
 #include <QThread>
 #include <QWidget>
 
@@ -14,11 +15,17 @@ namespace {
 // How long a second start waits for the first one, which may be starting itself, to listen.
 constexpr int kPatienceMs = 3000;
 
-// The files' common name, for the user and the desktop session.
+// The files' common name, for the user and the desktop session, in the user's folder for files of
+// a running session where there is one (a memory file system on Linux: the lock, written and
+// synced at every start, costs no disk), else the temporary folder.
 QString baseName() {
     const QByteArray session =
         QCryptographicHash::hash(platform::sessionName().toUtf8(), QCryptographicHash::Sha1);
-    return QDir::temp().filePath(
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) {
+        folder = QDir::tempPath();
+    }
+    return QDir(folder).filePath(
         QStringLiteral("velmora-%1").arg(QString::fromLatin1(session.toHex().left(16))));
 }
 
