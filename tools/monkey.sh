@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Seeded random input on the real program in a private X server, for a given time: clicks
 # anywhere, double and triple clicks on the switch, "Графики", keys (the classroom's among them:
-# P, [, ], Backspace, Ctrl+C), right clicks with a choice from the menu or none, F1 and the help
+# P, [, ], Backspace, Ctrl+C, the size's Ctrl+Plus, Ctrl+Minus, Ctrl+0 and F11, and V for the
+# phasor diagram), right clicks with a choice from the menu or none, F1 and the help
 # window, Ctrl+S with the save dialog cancelled, and now and then "Выход" or the close box, the
 # program started again whenever it ends.
 #
@@ -39,11 +40,11 @@ fi
 
 readonly keys=(Tab shift+Tab Left Right Up Down Home End Prior Next Escape
     a b c d e f g h i j k l m n o p q r s t u v w x y z F2 F3 F4 F5 F6 F7 F8 F9 F10 F12
-    p p bracketleft bracketleft bracketright BackSpace ctrl+c)
+    p p bracketleft bracketleft bracketright BackSpace ctrl+c ctrl+plus ctrl+minus ctrl+0 F11)
 readonly help_title='Velmora — справка'
 readonly save_title='Сохранить картинку окна'
 # Part of the graph area that the curtain covers whole, clear of the graph axes.
-readonly graph_probe=30x30+940+250
+readonly graph_probe=(30 30 940 250)
 readonly hang_ms=2000
 readonly open_ms=5000 # a window made the first time: the help, the save dialog
 
@@ -63,6 +64,27 @@ clock_ms() {
 # A whole number from 0 to $1 - 1, into `pick`. Drawn in this shell, so the seed decides them all.
 draw() {
     pick=$((RANDOM % $1))
+}
+
+# The window's scale now, as a fraction num/734: its height against the layout's (the phasor
+# diagram widens it, and no window manager makes it full screen), into `num`.
+window_scale() {
+    num=$(e2e_window_size "$wid" 2>/dev/null | cut -d' ' -f2)
+    [ -n "$num" ] || num=${client_size[1]}
+}
+
+# A point of the layout where the window's scale puts it, into `sx` and `sy`.
+scaled() {
+    window_scale
+    sx=$(($1 * num / client_size[1]))
+    sy=$(($2 * num / client_size[1]))
+}
+
+# Clicks (button, then xdotool's click options) at a point of the layout.
+click_at() {
+    scaled "$1" "$2"
+    shift 2
+    xdotool mousemove --window "$wid" "$sx" "$sy" click "$@" 2>/dev/null || true
 }
 
 # A point of the client area, into `x` and `y`.
@@ -104,7 +126,8 @@ start_round() {
 read_curtain() {
     local png="$E2E_TMP/probe.png" region
     e2e_shot "$wid" "$png" 2>/dev/null || return 1
-    region=$(e2e_regions "$png" "$graph_probe") || return 1
+    scaled "${graph_probe[2]}" "${graph_probe[3]}"
+    region=$(e2e_regions "$png" "${graph_probe[0]}x${graph_probe[1]}+$sx+$sy") || return 1
     [ -n "$region" ] || return 1
     if [ "${region// /}" = "$region" ]; then
         curtain=shown
@@ -158,7 +181,9 @@ cancel_save_dialog() {
 tidy() {
     cancel_save_dialog 1
     if find_titled "$help_title"; then
-        xdotool windowmove "$found" "$((client_size[0] + 10))" 0 2>/dev/null || true
+        local width
+        width=$(e2e_window_size "$wid" 2>/dev/null | cut -d' ' -f1)
+        xdotool windowmove "$found" "$((${width:-${client_size[0]}} + 10))" 0 2>/dev/null || true
     fi
 }
 
@@ -177,7 +202,8 @@ probe() {
     fi
     read_curtain || return 0
     before=$curtain
-    xdotool mousemove --window "$wid" "${graphs_button[@]}" click 1 2>/dev/null || return 0
+    app_running || return 0
+    click_at "${graphs_button[@]}" 1
     clock_ms
     start=$now
     while :; do
@@ -217,23 +243,21 @@ act() {
     draw 100
     if [ "$pick" -lt 30 ]; then
         draw_point
-        xdotool mousemove --window "$wid" "$x" "$y" click 1 2>/dev/null || true
+        click_at "$x" "$y" 1
     elif [ "$pick" -lt 40 ]; then
-        xdotool mousemove --window "$wid" "${power_switch[@]}" click 1 2>/dev/null || true
+        click_at "${power_switch[@]}" 1
     elif [ "$pick" -lt 48 ]; then
-        xdotool mousemove --window "$wid" "${power_switch[@]}" click --repeat 2 --delay 60 1 \
-            2>/dev/null || true
+        click_at "${power_switch[@]}" --repeat 2 --delay 60 1
     elif [ "$pick" -lt 54 ]; then
-        xdotool mousemove --window "$wid" "${power_switch[@]}" click --repeat 3 --delay 60 1 \
-            2>/dev/null || true
+        click_at "${power_switch[@]}" --repeat 3 --delay 60 1
     elif [ "$pick" -lt 60 ]; then
-        xdotool mousemove --window "$wid" "${graphs_button[@]}" click 1 2>/dev/null || true
+        click_at "${graphs_button[@]}" 1
     elif [ "$pick" -lt 68 ]; then
         # The context menu, and by the keyboard one of its first commands (the time's) or of its
         # last (picture and help), or none. The size and the language are left as they are, for
         # the places this script clicks.
         draw_point
-        xdotool mousemove --window "$wid" "$x" "$y" click 3 2>/dev/null || true
+        click_at "$x" "$y" 3
         sleep 0.2
         draw 7
         if [ "$pick" -lt 6 ]; then
@@ -261,7 +285,7 @@ act() {
         done
         xdotool windowfocus "$wid" key --delay 30 "${chosen[@]}" 2>/dev/null || true
     elif [ "$pick" -lt 99 ] || [ -z "$close_box" ]; then
-        xdotool mousemove --window "$wid" "${exit_button[@]}" click 1 2>/dev/null || true
+        click_at "${exit_button[@]}" 1
         expect_exit "a click on \"Выход\""
     else
         "$close_box" "$wid" 2>/dev/null || true
@@ -301,7 +325,7 @@ while [ "$SECONDS" -lt "$deadline" ]; do
     done
     if app_running; then
         note_peak_memory
-        xdotool mousemove --window "$wid" "${exit_button[@]}" click 1 2>/dev/null || true
+        click_at "${exit_button[@]}" 1
         expect_exit "a click on \"Выход\" at the end of the run"
     fi
     end_round
