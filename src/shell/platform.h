@@ -29,6 +29,11 @@ int keyPosition(const QKeyEvent& event);
 // The desktop session the program runs in, for the user: one window of the program a session.
 QString sessionName();
 
+// Takes the lock of that file, made if need be, and holds it while the process lives: false when
+// another process holds it. The system lets it go with the process however that ends, so no
+// lock is ever left behind.
+bool lockForLife(const QString& path);
+
 // Makes the fonts the window is drawn in known to the toolkit, where the system lacks them. Called
 // once the application object is there, before any text is laid out.
 void provideFonts();

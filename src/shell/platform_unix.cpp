@@ -1,5 +1,8 @@
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QKeyEvent>
 #include <QtGlobal>
 #include <cstdio>
@@ -55,6 +58,21 @@ void tell(Channel channel, const QString& text) {
 // X11 and Wayland name a key by its XKB key code: the Linux scan code and 8.
 int keyPosition(const QKeyEvent& event) {
     return pc_keyboard::keyAt(static_cast<int>(event.nativeScanCode()) - 8);
+}
+
+// An advisory lock on an open file: the descriptor stays open, and the lock with it, until the
+// process ends.
+bool lockForLife(const QString& path) {
+    const int file =
+        ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (file < 0) {
+        return true;  // nothing to lock with: this start goes on as the only one
+    }
+    if (::flock(file, LOCK_EX | LOCK_NB) != 0) {
+        ::close(file);
+        return false;
+    }
+    return true;
 }
 
 // The user, and the display the window opens on: another X server is another desktop.

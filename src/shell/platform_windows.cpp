@@ -89,6 +89,17 @@ QString sessionName() {
     return QStringLiteral("%1-%2").arg(qEnvironmentVariable("USERNAME")).arg(session);
 }
 
+// A file opened for no one else to open: the handle stays open, and the file closed to others,
+// until the process ends.
+bool lockForLife(const QString& path) {
+    const HANDLE file = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_WRITE,
+                                    0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        return true;
+    }
+    return GetLastError() != ERROR_SHARING_VIOLATION;
+}
+
 // Windows has neither EB Garamond nor the Liberation fonts: the program carries its own copies.
 void provideFonts() {
     const QDir fonts(QStringLiteral(":/fonts"));

@@ -37,13 +37,12 @@ bool askToShow(const QString& requests) {
 
 }  // namespace
 
-SingleInstance::SingleInstance()
-    : requests_(baseName() + QStringLiteral(".show")), lock_(baseName() + QStringLiteral(".lock")) {
-    // Only a process that is gone makes the lock stale, however long the first one has run.
-    lock_.setStaleLockTime(0);
+SingleInstance::SingleInstance() {
+    const QString name = baseName();
+    requests_ = name + QStringLiteral(".show");
     QElapsedTimer waited;
     waited.start();
-    while (!lock_.tryLock(0)) {
+    while (!platform::lockForLife(name + QStringLiteral(".lock"))) {
         if (askToShow(requests_)) {
             handedOver_ = true;
             return;
