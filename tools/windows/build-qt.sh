@@ -7,8 +7,8 @@
 #   tools/windows/build-qt.sh             prints the toolkit's prefix as its last line
 #
 # Only what Velmora needs is built: Core, Gui, Widgets, Test, the Windows platform plugin and
-# style, the offscreen plugin for the tests and PNG, with Qt's bundled zlib, pcre2, HarfBuzz,
-# FreeType and libpng.
+# style, the offscreen plugin for the tests, PNG and the JPEG plugin (pictures of the window are
+# saved as either), with Qt's bundled zlib, pcre2, HarfBuzz, FreeType, libpng and libjpeg.
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -37,7 +37,7 @@ configure=(
     # Debian's tarball lacks 3rdparty/wintab; without Direct2D the Windows plugin does not link
     # in 6.4, so only its 1.1 flavour goes.
     -DFEATURE_tabletevent=OFF -DFEATURE_direct2d1_1=OFF
-    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_zstd=OFF
+    -DFEATURE_jpeg=ON -DFEATURE_system_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_zstd=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
     -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_freetype=ON
 )

@@ -17,7 +17,8 @@ qt_debian_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 name=velmora-$version
 stage=$build/stage/$name
 rm -rf "$build/stage"
-mkdir -p "$stage/licences" "$stage/translations" "$stage/platforms" "$stage/styles"
+mkdir -p "$stage/licences" "$stage/translations" \
+    "$stage/platforms" "$stage/styles" "$stage/imageformats"
 
 # Where the DLLs that a binary imports are found; any other import is Windows' own.
 # shellcheck source=tools/windows/dll-dirs.sh
@@ -42,11 +43,12 @@ bundle() {
 }
 bundle "$build/velmora.exe" .
 chmod 755 "$stage/velmora.exe"
-# The plugins the program loads: the Windows platform, and the Windows style, which the toolkit
-# starts with before the program chooses Fusion (built into Qt's widgets, as PNG is into its GUI
-# library).
+# The plugins the program loads: the Windows platform, the Windows style, which the toolkit
+# starts with before the program chooses Fusion (built into Qt's widgets, as PNG and BMP are
+# into its GUI library), and JPEG, for pictures saved under a .jpg name.
 bundle "$qt/plugins/platforms/qwindows.dll" platforms
 bundle "$qt/plugins/styles/qwindowsvistastyle.dll" styles
+bundle "$qt/plugins/imageformats/qjpeg.dll" imageformats
 printf "[Paths]\r\nPrefix = .\r\nPlugins = .\r\n" >"$stage/qt.conf"
 install -m 644 /usr/share/qt6/translations/qtbase_ru.qm "$stage/translations/"
 
