@@ -15,6 +15,7 @@
 #include "classroom/screen_scale.h"
 #include "demo_driver.h"
 #include "scene/colour.h"
+#include "scene/units.h"
 #include "shell/application.h"
 #include "shell/translations.h"
 
@@ -156,8 +157,8 @@ class ProjectorTest : public QObject {
         QVERIFY(classroom.helpWindow()->toPlainText().contains(QStringLiteral("Команды")));
     }
 
-    // While paused the badge says so in the corner; the saved picture leaves it out; continued,
-    // it goes.
+    // While paused the badge says so in the corner, at half size too; the saved picture leaves it
+    // out; continued, it goes.
     void theBadgeShowsThePause() {
         Demo d;
         Classroom& classroom = attachClassroom(*d.form);
@@ -177,6 +178,12 @@ class ProjectorTest : public QObject {
                          QColor(176, 0, 0));
                 QCOMPARE(classroom.picture().pixelColor(place.center() - QPoint(0, 30)),
                          QColor(scene::toQColor(scene::kButtonFace)));
+            } else if (demo.pass == 3) {
+                classroom.action(Command::Smaller).trigger();
+                classroom.action(Command::Smaller).trigger();
+                QCOMPARE(scene::zoom(), 0.5);
+                QVERIFY(QRect(QPoint(), demo.form->size()).contains(badge->geometry()));
+                classroom.action(Command::OriginalSize).trigger();
             } else if (demo.pass == 4) {
                 classroom.action(Command::Pause).trigger();
                 QVERIFY(!badge->isVisible());

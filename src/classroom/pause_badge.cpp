@@ -20,9 +20,9 @@ constexpr int kMargin = 8;
 }  // namespace
 
 PauseBadge::PauseBadge(scene::Surface& window, const DemoClock& clock)
-    : QWidget(&window), clock_(clock) {
+    : QWidget(&window), window_(window), clock_(clock) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(scene::toPixels(kPlace).translated(window.innerOrigin()));
+    place();
     connect(&clock, &DemoClock::changed, this, &PauseBadge::follow);
     follow();
 }
@@ -32,6 +32,19 @@ QString PauseBadge::text(bool paused, int slowdown) {
         return tr("ПАУЗА");
     }
     return slowdown == kNormalSpeed ? QString() : QStringLiteral("×1/%1").arg(slowdown);
+}
+
+// The corner, and the letters in it, as large as the layout is drawn.
+void PauseBadge::place() {
+    setGeometry(scene::toPixels(kPlace).translated(window_.innerOrigin()));
+}
+
+bool PauseBadge::event(QEvent* event) {
+    if (event->type() == scene::ZoomChange) {
+        place();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void PauseBadge::follow() {
@@ -53,13 +66,14 @@ void PauseBadge::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(clock_.paused() ? QColor(176, 0, 0) : QColor(20, 50, 130));
-    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 12, 12);
+    const double radius = 12 * scene::zoom();
+    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), radius, radius);
     QFont font(scene::substituteFamily(QStringLiteral("MS Sans Serif")));
     font.setBold(true);
     // As large as the corner holds, within the letters' bounds.
     for (int size = kLargestLetters; size >= kSmallestLetters; --size) {
-        font.setPixelSize(size);
-        if (QFontMetrics(font).horizontalAdvance(text_) <= width() - 2 * kMargin) {
+        font.setPixelSize(scene::zoomed(size));
+        if (QFontMetrics(font).horizontalAdvance(text_) <= width() - 2 * scene::zoomed(kMargin)) {
             break;
         }
     }

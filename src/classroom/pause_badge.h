@@ -23,12 +23,15 @@ class PauseBadge : public QWidget {
     static QString text(bool paused, int slowdown);
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
+    void place();
     void follow();
 
+    scene::Surface& window_;
     const DemoClock& clock_;
     QString text_;
 };
