@@ -25,9 +25,12 @@ constexpr double kArcRadius = 24;
 // How often the numbers of a moving instant change, at the most.
 constexpr int kNumbersMs = 100;
 
+double pixelsPerTwip() {
+    return scene::zoom() / scene::kTwipsPerPixel;
+}
+
 QPointF onScreen(QPointF twips, QPointF origin) {
-    const double pixels = scene::zoom() / scene::kTwipsPerPixel;
-    return origin + QPointF(twips.x() * pixels, -twips.y() * pixels);
+    return origin + QPointF(twips.x(), -twips.y()) * pixelsPerTwip();
 }
 
 void arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour) {
@@ -108,12 +111,10 @@ void PhasorPanel::layOut() {
 void PhasorPanel::follow() {
     // Only the circle the arrows, the arc and its label turn in is drawn again.
     const phasors::Arrows tips = phasors::arrows(instant_(), pi_, kTwipsPerUnit);
-    const double reach =
-        std::max(
-            {std::hypot(tips.voltage.x(), tips.voltage.y()) * scene::zoom() / scene::kTwipsPerPixel,
-             std::hypot(tips.current.x(), tips.current.y()) * scene::zoom() / scene::kTwipsPerPixel,
-             (2.2 * kArcRadius + 24) * scene::zoom()}) +
-        12 * scene::zoom();
+    const double reach = std::max({std::hypot(tips.voltage.x(), tips.voltage.y()) * pixelsPerTwip(),
+                                   std::hypot(tips.current.x(), tips.current.y()) * pixelsPerTwip(),
+                                   (2.2 * kArcRadius + 24) * scene::zoom()}) +
+                         12 * scene::zoom();
     const QPointF origin = QRectF(diagram()).center();
     // Arrows that were longer a moment ago (a slider moved) are wiped out too.
     const double wipe = std::max(reach, drawnReach_);

@@ -12,12 +12,13 @@
 
 namespace {
 
-// How long a second start waits for the first one, which may be starting itself, to listen.
+// How long a second start waits for the first one, which may be starting itself, to watch for
+// requests.
 constexpr int kPatienceMs = 3000;
 
 // The files' common name, for the user and the desktop session, in the user's folder for files of
-// a running session where there is one (a memory file system on Linux: the lock, written and
-// synced at every start, costs no disk), else the temporary folder.
+// a running session where there is one (a memory file system on Linux), else the temporary
+// folder.
 QString baseName() {
     const QByteArray session =
         QCryptographicHash::hash(platform::sessionName().toUtf8(), QCryptographicHash::Sha1);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The classroom keys with a real keyboard: P freezes the running graphs and P again lets them go
 # on, the same key does it in the Russian, Ukrainian and Belarusian layouts (alone, and beside a
-# Latin one), Ctrl+C puts the
-# window's picture on the clipboard as an image, and F1 opens the help window.
+# Latin one), Ctrl+C puts the window's picture on the clipboard as an image, and F1 opens the
+# help window.
 set -euo pipefail
 
 program=${1:?usage: classroom.sh PATH_TO_VELMORA}
