@@ -43,6 +43,7 @@ ViewSize startSize(const Options& options, const Remembered& remembered) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    platform::survivePeersGone();
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -34,6 +34,10 @@ QString sessionName();
 // lock is ever left behind.
 bool lockForLife(const QString& path);
 
+// A write to a connection whose other end has gone (the window system's, when its server ends)
+// fails with an error, which the toolkit reports, instead of ending the process by a signal.
+void survivePeersGone();
+
 // Makes the fonts the window is drawn in known to the toolkit, where the system lacks them. Called
 // once the application object is there, before any text is laid out.
 void provideFonts();

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QtGlobal>
+#include <csignal>
 #include <cstdio>
 
 #include "shell/pc_keyboard.h"
@@ -80,6 +81,12 @@ QString sessionName() {
     const QString display =
         qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
     return QStringLiteral("%1-%2").arg(getuid()).arg(display);
+}
+
+// The X server's connection is written with no flag against SIGPIPE: without this, a server
+// that ends while the window draws may kill the program before the toolkit sees the loss.
+void survivePeersGone() {
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 // The packages bring the fonts (fonts-ebgaramond, fonts-liberation2): the system has them.

@@ -100,6 +100,9 @@ bool lockForLife(const QString& path) {
     return GetLastError() != ERROR_SHARING_VIOLATION;
 }
 
+// Windows has no signal for a write to a closed connection: the write fails.
+void survivePeersGone() {}
+
 // Windows has neither EB Garamond nor the Liberation fonts: the program carries its own copies.
 void provideFonts() {
     const QDir fonts(QStringLiteral(":/fonts"));
