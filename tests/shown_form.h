@@ -2,6 +2,7 @@
 
 // The window as the program starts it, on the screen, and what the screen shows of it.
 
+#include <QExposeEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
@@ -51,6 +52,13 @@ inline QImage screen(QWidget& window) {
 // A point of a surface's inner area, given in twips, as a pixel of the window.
 inline QPoint onWindow(const scene::Surface& surface, QPoint innerTwips, const QWidget& window) {
     return surface.mapTo(&window, surface.innerOrigin() + px(innerTwips));
+}
+
+// The windowing system's request to redraw part of a window (pixels of the window), as when
+// another window that covered it goes away.
+inline void uncover(QWidget& window, const QRegion& region) {
+    QExposeEvent uncovered(region);
+    QCoreApplication::sendEvent(window.windowHandle(), &uncovered);
 }
 
 inline QColor pixel(const QImage& image, QPoint p) {

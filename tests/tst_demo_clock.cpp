@@ -7,9 +7,10 @@
 
 namespace {
 
-// One thing done at a moment of the wall clock; `Read` checks the demonstration time then.
+// One thing done at a moment of the wall clock; `Read` checks the demonstration time then, `Pass`
+// checks it as a pass of the run reads it.
 struct Step {
-    enum Kind { Read, Pause, Continue, Slowdown, Hold, Release } kind;
+    enum Kind { Read, Pass, Pause, Continue, Slowdown, Hold, Release } kind;
     double wall;
     double value = 0;  // the time expected by Read, the slowdown set by Slowdown
 };
@@ -31,6 +32,8 @@ class DemoClockTest : public QObject {
             << QList<S>{{S::Read, 2, 2},     {S::Pause, 2},        {S::Read, 5, 2},
                         {S::Continue, 5},    {S::Read, 6, 3},      {S::Pause, 6.5},
                         {S::Read, 100, 3.5}, {S::Continue, 100.5}, {S::Read, 101, 4}};
+        QTest::newRow("a pause stands at the instant the run read last") << QList<S>{
+            {S::Pass, 2, 2}, {S::Pause, 2.3}, {S::Read, 5, 2}, {S::Continue, 5}, {S::Pass, 6, 3}};
         QTest::newRow("a quarter of the speed, then normal again") << QList<S>{{S::Slowdown, 8, 4},
                                                                                {S::Read, 12, 9},
                                                                                {S::Read, 16, 10},
@@ -60,6 +63,9 @@ class DemoClockTest : public QObject {
             switch (s.kind) {
                 case Step::Read:
                     QCOMPARE(clock.now(), s.value);
+                    break;
+                case Step::Pass:
+                    QCOMPARE(clock.read(), s.value);
                     break;
                 case Step::Pause:
                 case Step::Continue:

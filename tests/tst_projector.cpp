@@ -157,6 +157,66 @@ class ProjectorTest : public QObject {
         QVERIFY(classroom.helpWindow()->toPlainText().contains(QStringLiteral("Команды")));
     }
 
+    // Paused, the class sees the paused instant, and it stays, pixel for pixel (the badge aside),
+    // however the window comes to be drawn again; the key comes a moment after the pass read the
+    // clock, as keys do.
+    void pausedPictureStays_data() {
+        QTest::addColumn<int>("change");
+        QTest::newRow("a window over the dials goes away") << 0;
+        QTest::newRow("the help opened and closed") << 1;
+        QTest::newRow("the save dialog cancelled") << 2;
+        QTest::newRow("Ctrl+Minus, then Ctrl+= back") << 3;
+        QTest::newRow("English, then Russian") << 4;
+    }
+    void pausedPictureStays() {
+        QFETCH(int, change);
+        Translations translations(QStringLiteral("ru"));
+        translations.install();
+        Demo d;
+        Classroom& classroom = attachClassroom(
+            *d.form, {{}, [&](const QString& to) { translations.switchTo(to); }, "ru", {}});
+        classroom.setFileChooser(
+            [](QWidget&, const QString&, const QString&) { return QString(); });
+        d.form->picShirma->hide();
+        d.step = 0.02;  // the charge packet moves by a few markers a pass
+        QVERIFY(shown::show(*d.form));
+        QImage paused;
+        DRIVE(d.run(30, [&](Demo& demo) {
+            Form1& f = *demo.form;
+            if (demo.pass == 20) {
+                demo.now += 0.01;
+                classroom.action(Command::Pause).trigger();
+            } else if (demo.pass == 21) {
+                paused = classroom.picture();
+                const QList<Command> commands[] = {{},
+                                                   {Command::Help},
+                                                   {Command::SavePicture},
+                                                   {Command::Smaller, Command::Larger},
+                                                   {Command::English, Command::Russian}};
+                for (const Command c : commands[change]) {
+                    classroom.action(c).trigger();
+                    QCoreApplication::processEvents();
+                }
+                if (QWidget* help = classroom.helpWindow()) {
+                    help->close();
+                    f.activateWindow();
+                    QVERIFY(QTest::qWaitForWindowActive(&f));
+                }
+                shown::uncover(f, QRegion(f.rect()));
+            } else if (demo.pass == 25) {
+                const QImage now = classroom.picture();
+                QCOMPARE(now.size(), paused.size());
+                int differ = 0;
+                for (int y = 0; y < now.height(); ++y) {
+                    for (int x = 0; x < now.width(); ++x) {
+                        differ += now.pixel(x, y) != paused.pixel(x, y) ? 1 : 0;
+                    }
+                }
+                QVERIFY2(differ == 0, qPrintable(QStringLiteral("%1 pixels changed").arg(differ)));
+            }
+        }));
+    }
+
     // While paused the badge says so in the corner, at half size too; the saved picture leaves it
     // out; continued, it goes.
     void theBadgeShowsThePause() {

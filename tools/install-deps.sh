@@ -25,10 +25,11 @@ declare -A groups=(
     # .rpm builder, and lintian to check the .deb.
     [package]="dpkg-dev file rpm lintian"
     # Checks by hand on a desktop: the accessibility tree as a screen reader reads it, what the
-    # Orca screen reader says, and a launcher that starts the installed program from its desktop
-    # entry as a menu does.
+    # Orca screen reader says, a launcher that starts the installed program from its desktop
+    # entry as a menu does, and the load that the end-to-end tests must pass under (both cores
+    # kept busy).
     [check]="dbus-x11 at-spi2-core python3-pyatspi orca speech-dispatcher xdotool
-             libglib2.0-bin"
+             libglib2.0-bin stress-ng"
     # The second compiler, with its sanitizer runtimes and the symbolizer that names the frames
     # of a sanitizer's report.
     [sanitize]="clang libclang-rt-14-dev llvm"

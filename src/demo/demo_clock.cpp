@@ -12,6 +12,11 @@ double DemoClock::now() const {
     return base_ + (wall_() - wallBase_) / slowdown_;
 }
 
+double DemoClock::read() {
+    lastRead_ = now();
+    return *lastRead_;
+}
+
 void DemoClock::rebase() {
     base_ = now();
     wallBase_ = wall_();
@@ -19,6 +24,9 @@ void DemoClock::rebase() {
 
 void DemoClock::setPaused(bool paused) {
     rebase();
+    if (paused && !paused_ && lastRead_) {
+        base_ = *lastRead_;
+    }
     paused_ = paused;
     emit changed();
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
 
 // The demonstration's own time, in seconds, read from the wall clock. It runs at the wall clock's
 // speed or slowed down, and stands still while the user pauses the run or while a menu or a
@@ -17,8 +18,15 @@ class DemoClock : public QObject {
     explicit DemoClock(std::function<double()> wall);
 
     double now() const;
+    // The time for a pass of the run: now(), kept as the instant the run shows. A pass reads the
+    // time before it lets input in and draws that instant after; a pause that comes in between
+    // stands at the instant drawn, not at the moment of the key, so that what the class sees
+    // paused is the paused instant.
+    double read();
 
     bool paused() const { return paused_; }
+    // Paused, the time stands at the instant the run read last (at the present instant when the
+    // run has read none); continued, it goes on from there.
     void setPaused(bool paused);
 
     // How many wall seconds one second of the demonstration takes: 1 (normal speed), 2, 4, 8
@@ -55,6 +63,7 @@ class DemoClock : public QObject {
     std::function<double()> wall_;
     double base_ = 0;      // the demonstration's seconds at `wallBase_`
     double wallBase_ = 0;  // wall seconds
+    std::optional<double> lastRead_;
     int slowdown_ = 1;
     bool paused_ = false;
     int holds_ = 0;

@@ -13,12 +13,16 @@ struct Settings {
     int frequencyMode;
     int amplitude;
     int inductance;
+
+    friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 // What the displays show: the settings a pass read and the seconds of the run it drew.
 struct Instant {
     Settings settings;
     double t;
+
+    friend bool operator==(const Instant&, const Instant&) = default;
 };
 
 // One row of the frequency-mode table: omega = (piFactor × pi) ÷ piDivisor.

@@ -132,11 +132,15 @@ Form1::Form1(Platform platform)
 
 Form1::~Form1() = default;
 
+demo::Settings Form1::settingsNow() const {
+    return {sldW->value(), sldU->value(), sldL->value()};
+}
+
 demo::Instant Form1::shownInstant() const {
     if (activeRuns_ > 0) {
         return lastPass_;
     }
-    return {{sldW->value(), sldU->value(), sldL->value()}, 0};
+    return {settingsNow(), 0};
 }
 
 QSize Form1::innerSize() const {

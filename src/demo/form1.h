@@ -152,6 +152,11 @@ class Form1 : public scene::Surface {
     bool event(QEvent* event) override;
 
   private:
+    // The sliders' positions now.
+    demo::Settings settingsNow() const;
+    // The needle a dial's repaint draws: at rest the rest needle; while a run is on, the needle at
+    // the angle the run gave it last, so that a dial never shows two.
+    void repaintNeedle(scene::Surface& dial, double storedAngle);
     // One needle update on a dial: erase the last needle, draw the new one, store its angle.
     void swingNeedle(scene::Surface& dial, scene::ColourNumber background, double& storedAngle,
                      double degrees);

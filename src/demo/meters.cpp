@@ -13,14 +13,23 @@ void drawNeedle(scene::Surface& dial, QPoint tip, scene::ColourNumber colour) {
 
 }  // namespace
 
-// The repaint handlers add the rest needle only; they neither clear the dial nor look at the
-// stored angle, so the next update still erases the needle it drew itself.
+// The repaint handlers clear nothing and leave the stored angle alone, so the next update still
+// erases the needle it drew itself. At rest they add the rest needle. While a run is on, paused
+// too, they draw the needle where the run last put it, and nothing else: a rest needle added then
+// would stand beside the real one, a second reading the run never erases on the voltmeter.
 void Form1::picamp_Paint() {
-    drawNeedle(*picamp, instruments::kRestNeedleTip, instruments::kNeedleGrey);
+    repaintNeedle(*picamp, ammeterAngle);
 }
 
 void Form1::picvolt_Paint() {
-    drawNeedle(*picvolt, instruments::kRestNeedleTip, instruments::kNeedleGrey);
+    repaintNeedle(*picvolt, voltmeterAngle);
+}
+
+void Form1::repaintNeedle(scene::Surface& dial, double storedAngle) {
+    drawNeedle(dial,
+               running == 1 ? instruments::needleTip(storedAngle, pi, needleLength)
+                            : instruments::kRestNeedleTip,
+               instruments::kNeedleGrey);
 }
 
 void Form1::DrawAmmeter(double degrees) {

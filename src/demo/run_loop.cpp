@@ -18,15 +18,16 @@ std::pair<double, double> Form1::Phases(double t) const {
 // a further press of the switch may run a nested activation of this loop.
 void Form1::RunDemo() {
     const ActiveRun active(activeRuns_);
-    lastPass_ = {{sldW->value(), sldU->value(), sldL->value()}, 0};
+    lastPass_ = {settingsNow(), 0};
     // Locals of one activation; each starts empty (0) at every entry.
-    double startTime = demoClock_.now();
+    double startTime = demoClock_.read();
     double previousChargePosition = 0;
     double sweepT = 0;
+    bool drawnThisRun = false;  // the instant shown is one a pass of this run drew
 
     while (running == 1) {
         // Seconds of the demonstration's time since this run started, single precision.
-        const float elapsed = static_cast<float>(demoClock_.now() - startTime);
+        const float elapsed = static_cast<float>(demoClock_.read() - startTime);
 
         platform_.yield();
         if (ending_) {
@@ -36,9 +37,17 @@ void Form1::RunDemo() {
             // The switch was pressed to stop and to start again inside this yield: the stop has
             // reset the displays, and this loop carries on as the new run, from its own start.
             restartRequested_ = false;
-            startTime = demoClock_.now();
+            startTime = demoClock_.read();
             previousChargePosition = 0;
             sweepT = 0;
+            drawnThisRun = false;
+            continue;
+        }
+        // Paused, a pass at the instant and the settings already drawn would draw the same
+        // picture, but for the charge packet, whose markers shared by two positions come back when
+        // the position stays: the paused picture is left as it stands until something changes.
+        if (demoClock_.paused() && drawnThisRun &&
+            lastPass_ == demo::Instant{settingsNow(), elapsed}) {
             continue;
         }
 
@@ -86,6 +95,7 @@ void Form1::RunDemo() {
         PlotGraphs(voltagePhase, amplitude, sweepT, currentPhase, ammeterRange);
 
         lastPass_ = {{frequencyMode, sldU->value(), sldL->value()}, elapsed};
+        drawnThisRun = true;
         emit shownChanged();
     }
     ResetDemo();
@@ -96,9 +106,8 @@ void Form1::processPendingInput() {
 }
 
 // A paused run shows the same instant on every pass; it waits for what could change that: a
-// slider, the switch, the pause itself, or a dial's repaint (which draws the rest needle that a
-// pass paints over). No pass runs for a frame that brings nothing new, so a pause costs less
-// than a run.
+// slider, the switch, or the pause itself. No pass runs for a frame that brings nothing new, so a
+// pause costs less than a run.
 void Form1::waitForChange() {
     if (ending_) {
         return;
@@ -108,9 +117,6 @@ void Form1::waitForChange() {
         connect(slider, &QSlider::valueChanged, &wait, &QEventLoop::quit);
     }
     connect(picOn, &scene::PictureBox::clicked, &wait, &QEventLoop::quit);
-    for (const scene::Surface* dial : {picamp, picvolt}) {
-        connect(dial, &scene::Surface::repaintRequested, &wait, &QEventLoop::quit);
-    }
     connect(&demoClock_, &DemoClock::changed, &wait, &QEventLoop::quit);
     wait.exec();
 }
