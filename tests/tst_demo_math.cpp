@@ -82,8 +82,9 @@ void DemoMathTest::glowAndWireColour() {
     QFETCH(double, glow);
     QFETCH(int, wireColour);
     const demo::FrequencyMode& row = *demo::frequencyMode(mode);
-    const double g = demo::glowLevel(currentPhase, sldU / 10.0, demo::omegaFor(row, 3.14),
-                                     sldL / 2.0, row.glowScale);
+    const double g =
+        demo::glowLevel(currentPhase, demo::amplitudeAt(sldU), demo::omegaFor(row, 3.14),
+                        demo::inductanceAt(sldL), row.glowScale);
     QCOMPARE(g, glow);
     QCOMPARE(demo::wireColourFor(g), wireColour);
 }

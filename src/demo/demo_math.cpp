@@ -19,6 +19,14 @@ constexpr std::array kFrequencyModes{
 
 }  // namespace
 
+double amplitudeAt(int position) {
+    return position / 10.0;
+}
+
+double inductanceAt(int position) {
+    return position / 2.0;
+}
+
 const FrequencyMode* frequencyMode(int mode) {
     for (const auto& row : kFrequencyModes) {
         if (row.mode == mode) {

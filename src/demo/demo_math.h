@@ -25,6 +25,12 @@ struct Instant {
     friend bool operator==(const Instant&, const Instant&) = default;
 };
 
+// The sliders' positions in the program's own units, which the sliders carry no physical unit
+// for: the amplitude U_m is the position ÷ 10 (0.1 to 1.0), the inductance L the position ÷ 2
+// (0.5 to 5.0).
+double amplitudeAt(int position);
+double inductanceAt(int position);
+
 // One row of the frequency-mode table: omega = (piFactor × pi) ÷ piDivisor.
 struct FrequencyMode {
     int mode;

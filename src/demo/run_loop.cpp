@@ -61,8 +61,8 @@ void Form1::RunDemo() {
         omega = demo::omegaFor(*row, pi);
         const double glowScale = row->glowScale;
         ammeterRange = row->ammeterRange;
-        inductance = sldL->value() / 2.0;
-        const double amplitude = sldU->value() / 10.0;
+        inductance = demo::inductanceAt(sldL->value());
+        const double amplitude = demo::amplitudeAt(sldU->value());
 
         const auto [voltagePhase, currentPhase] = Phases(elapsed);
 
