@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "classroom/classroom.h"
+#include "classroom/phasor_panel.h"
 #include "demo_driver.h"
 #include "scene/screen_reader.h"
 #include "shell/application.h"
@@ -214,6 +215,44 @@ class AccessibilityTest : public shown::FreshWindowTest {
         QCOMPARE(d.pass, 1);
         QCOMPARE(d.form->running, 0);
         QCOMPARE(d.form->picOn->appearance(), scene::Appearance::Flat);
+    }
+
+    // The phasor diagram comes after the graphs when it is open. Tab reaches it after the last
+    // control as one stop, its ring round all four sides at the window's edge too; the arrow keys
+    // then go from number to number, each read as name, value and unit; Tab leaves it.
+    void phasorDiagram() {
+        Classroom& classroom = attachClassroom(form());
+        QAccessibleInterface* window = accessible(&form());
+        const int others = window->childCount();
+        classroom.action(Classroom::Command::Phasors).trigger();
+        const PhasorPanel* panel = classroom.phasors();
+        QCOMPARE(window->childCount(), others + 1);
+        QCOMPARE(window->child(others), accessible(classroom.phasors()));
+        QCOMPARE(window->child(others)->text(QAccessible::Name),
+                 QStringLiteral("Векторная диаграмма"));
+        QWindow* handle = form().windowHandle();
+        form().Command4->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(handle, Qt::Key_Tab);
+        QVERIFY(panel->hasFocus());
+        const QImage screen = shown::screen(form());
+        const QRect edges(panel->pos(), panel->size());
+        const QColor yellow(255, 214, 0);
+        for (const QPoint side :
+             {QPoint(edges.left() - 2, edges.center().y()), QPoint(edges.center().x(), 1),
+              QPoint(edges.right() - 1, edges.center().y()),
+              QPoint(edges.center().x(), edges.bottom() - 1)}) {
+            QVERIFY2(screen.pixelColor(side) == yellow,
+                     qPrintable(QStringLiteral("no ring at %1, %2").arg(side.x()).arg(side.y())));
+        }
+        const QStringList read{QStringLiteral("угловая частота ω, 4,71, радиан в секунду"),
+                               QStringLiteral("частота ν, 0,750, герц")};
+        for (const QString& number : read) {
+            QTest::keyClick(handle, Qt::Key_Down);
+            QVERIFY(panel->isAncestorOf(QApplication::focusWidget()));
+            QCOMPARE(accessible(QApplication::focusWidget())->text(QAccessible::Name), number);
+        }
+        QTest::keyClick(handle, Qt::Key_Tab);
+        QVERIFY(!panel->isAncestorOf(QApplication::focusWidget()) && !panel->hasFocus());
     }
 
     // Focus from the keyboard shows as a ring around the control, black, yellow twice and black

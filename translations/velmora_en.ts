@@ -173,10 +173,6 @@
 <context>
     <name>HelpPage</name>
     <message>
-        <source>&lt;h2&gt;Катушка (индуктивность) в цепи переменного тока&lt;/h2&gt;&lt;h3&gt;Что показывает демонстрация&lt;/h3&gt;&lt;p&gt;Генератор подаёт на катушку напряжение &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt;. Ток через катушку &lt;i&gt;i&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;/(ω&lt;i&gt;L&lt;/i&gt;)·sin ω&lt;i&gt;t&lt;/i&gt; отстаёт от напряжения на четверть периода: он наибольший, когда напряжение проходит через ноль. Мощность &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt; колеблется с удвоенной частотой, поровну выше и ниже нуля, и в среднем равна нулю: катушка то берёт энергию у генератора, то отдаёт её обратно.&lt;/p&gt;&lt;p&gt;Провода краснеют с силой тока, заряды бегают по цепи туда и обратно, знаки «+» и «-» на клеммах генератора меняются с полярностью, стрелки вольтметра и амперметра качаются, а справа рисуются графики напряжения (синий), тока (красный) и мощности (чёрный); каждые 15 секунд они начинаются заново.&lt;/p&gt;&lt;h3&gt;Органы управления&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Частота&lt;/b&gt;: частота генератора, девять ступеней.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Амплитуда(U&lt;sub&gt;m&lt;/sub&gt;)&lt;/b&gt;: амплитуда напряжения генератора, от 1 до 10.&lt;/li&gt;&lt;li&gt;Ползунок над катушкой: её индуктивность &lt;i&gt;L&lt;/i&gt;, от 1 до 10.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Вкл.\Выкл.&lt;/b&gt;: запускает и останавливает демонстрацию; после остановки все приборы снова в покое.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Графики&lt;/b&gt;: показывает и прячет графики.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Выход&lt;/b&gt;: закрывает программу.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Ползунки действуют сразу, и во время демонстрации тоже. Правый щелчок по окну открывает меню со всеми командами, перечисленными ниже.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;A coil (inductance) in an alternating-current circuit&lt;/h2&gt;&lt;h3&gt;What the demonstration shows&lt;/h3&gt;&lt;p&gt;The generator drives the coil with the voltage &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt;. The current through the coil, &lt;i&gt;i&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;/(ω&lt;i&gt;L&lt;/i&gt;)·sin ω&lt;i&gt;t&lt;/i&gt;, lags the voltage by a quarter period: it is largest when the voltage passes through zero. The power &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt; swings at twice the frequency, equally above and below zero, and averages to zero: the coil takes energy from the generator and gives it back again.&lt;/p&gt;&lt;p&gt;The wires turn red with the current, the charges run back and forth along the circuit, the “+” and “-” on the generator&apos;s terminals swap with the polarity, the voltmeter and ammeter needles swing, and on the right the graphs of the voltage (blue), the current (red) and the power (black) are traced; every 15 seconds they start again.&lt;/p&gt;&lt;h3&gt;Controls&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Freq.&lt;/b&gt;: the generator&apos;s frequency, in nine steps.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Max. value (U&lt;sub&gt;m&lt;/sub&gt;)&lt;/b&gt;: the amplitude of the generator&apos;s voltage, 1 to 10.&lt;/li&gt;&lt;li&gt;The slider above the coil: its inductance &lt;i&gt;L&lt;/i&gt;, 1 to 10.&lt;/li&gt;&lt;li&gt;&lt;b&gt;On\Off&lt;/b&gt;: starts and stops the demonstration; after a stop every instrument is at rest again.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Graphs&lt;/b&gt;: shows and hides the graphs.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Exit&lt;/b&gt;: closes the program.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The sliders take effect at once, also while the demonstration runs. A right click on the window opens a menu with all the commands listed below.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Команды и клавиши&lt;/h3&gt;</source>
         <translation>&lt;h3&gt;Commands and keys&lt;/h3&gt;</translation>
     </message>
@@ -189,8 +185,12 @@
         <translation>&lt;p&gt;The keys work wherever the focus is, in the help window too, and in every keyboard layout: what counts is the key&apos;s place, not the letter on it (in the Russian layout P is З, Ctrl+S is Ctrl+Ы). A pause freezes the instant, and when it continues the demonstration goes on from that instant; while time is not normal, the top right corner of the window shows PAUSED or the speed in large letters. Slowed down, the graphs are the same, only drawn more slowly. The chosen speed stays until the program ends; the switch ends a pause. While the dialog for saving the picture is open, the demonstration stands still.&lt;/p&gt;&lt;p&gt;For a projector the window is made larger and smaller (Ctrl with +, - and 0), fitted to the screen or shown full screen (F11; Esc or F11 bring the window back). Maximized, the window shows the same picture, only large and centred. The window&apos;s size and its language (Russian or English) are remembered for the next start; Reset the view goes back to the original size and Russian. Esc or Ctrl+W closes the help.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Векторная диаграмма и числа&lt;/h3&gt;&lt;p&gt;Клавиша V (или «Векторная диаграмма» в меню) открывает справа от графиков диаграмму: синяя стрелка напряжения и красная стрелка тока вращаются против часовой стрелки с угловой частотой ω, ток на четверть оборота позади (φ = 90°, π/2). Их проекции на вертикальную ось (пунктир) в каждое мгновение равны напряжению &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt; и току &lt;i&gt;i&lt;/i&gt; = I&lt;sub&gt;m&lt;/sub&gt;·sin ω&lt;i&gt;t&lt;/i&gt; на графиках, в том же масштабе: стрелка длиной с высоту своей кривой в пике. На паузе и при замедлении диаграмма стоит и движется вместе с графиками; при выключенной демонстрации показывает начальное мгновение и сразу следует за ползунками.&lt;/p&gt;&lt;p&gt;Под диаграммой: ω, частота ν = ω/2π, период T = 2π/ω, индуктивность L, амплитуда U&lt;sub&gt;m&lt;/sub&gt;, индуктивное сопротивление X&lt;sub&gt;L&lt;/sub&gt; = ωL, амплитуда тока I&lt;sub&gt;m&lt;/sub&gt; = U&lt;sub&gt;m&lt;/sub&gt;/X&lt;sub&gt;L&lt;/sub&gt;, действующие значения U = U&lt;sub&gt;m&lt;/sub&gt;/√2 и I = I&lt;sub&gt;m&lt;/sub&gt;/√2, мощность с амплитудой U&lt;sub&gt;m&lt;/sub&gt;·I&lt;sub&gt;m&lt;/sub&gt;/2 и частотой 2ν, в среднем равная нулю, и мгновенные &lt;i&gt;u&lt;/i&gt;, &lt;i&gt;i&lt;/i&gt;, &lt;i&gt;p&lt;/i&gt; = &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt;. У ползунков нет физических единиц, поэтому L, U&lt;sub&gt;m&lt;/sub&gt;, X&lt;sub&gt;L&lt;/sub&gt;, I&lt;sub&gt;m&lt;/sub&gt; и всё, что из них следует, даны в условных единицах программы (усл. ед.): U&lt;sub&gt;m&lt;/sub&gt; — это положение ползунка амплитуды, делённое на 10, L — положение ползунка индуктивности, делённое на 2. На трёх самых низких частотах амперметр и график тока показывают ток в 5, 3 и 1,7 раза мельче; стрелка тока на диаграмме — так же, как график. Числа округлены до трёх значащих цифр; Ctrl+C, пока диаграмма в фокусе, копирует их текстом, по одной величине в строке.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;The phasor diagram and the numbers&lt;/h3&gt;&lt;p&gt;The key V (or Phasor diagram in the menu) opens a diagram to the right of the graphs: the blue arrow of the voltage and the red arrow of the current turn counter-clockwise at the angular frequency ω, the current a quarter turn behind (φ = 90°, π/2). Their projections onto the upright axis (dashed) equal at every instant the voltage &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt; and the current &lt;i&gt;i&lt;/i&gt; = I&lt;sub&gt;m&lt;/sub&gt;·sin ω&lt;i&gt;t&lt;/i&gt; on the graphs, on the same scale: each arrow is as long as its curve is high at its peak. Paused and slowed down, the diagram stands and moves with the graphs; with the demonstration off it shows the start instant and follows the sliders at once.&lt;/p&gt;&lt;p&gt;Below the diagram: ω, the frequency ν = ω/2π, the period T = 2π/ω, the inductance L, the amplitude U&lt;sub&gt;m&lt;/sub&gt;, the inductive reactance X&lt;sub&gt;L&lt;/sub&gt; = ωL, the current&apos;s amplitude I&lt;sub&gt;m&lt;/sub&gt; = U&lt;sub&gt;m&lt;/sub&gt;/X&lt;sub&gt;L&lt;/sub&gt;, the effective values U = U&lt;sub&gt;m&lt;/sub&gt;/√2 and I = I&lt;sub&gt;m&lt;/sub&gt;/√2, the power with the amplitude U&lt;sub&gt;m&lt;/sub&gt;·I&lt;sub&gt;m&lt;/sub&gt;/2 and the frequency 2ν, zero on average, and the instantaneous &lt;i&gt;u&lt;/i&gt;, &lt;i&gt;i&lt;/i&gt;, &lt;i&gt;p&lt;/i&gt; = &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt;. The sliders have no physical units, so L, U&lt;sub&gt;m&lt;/sub&gt;, X&lt;sub&gt;L&lt;/sub&gt;, I&lt;sub&gt;m&lt;/sub&gt; and all that follows from them are in the program&apos;s own arbitrary units (arb. u.): U&lt;sub&gt;m&lt;/sub&gt; is the amplitude slider&apos;s position divided by 10, L the inductance slider&apos;s position divided by 2. At the three lowest frequencies the ammeter and the current&apos;s graph show the current 5, 3 and 1.7 times smaller; the current&apos;s arrow on the diagram does too, like the graph. The numbers are rounded to three significant figures; Ctrl+C while the diagram has the focus copies them as text, one quantity a line.&lt;/p&gt;</translation>
+        <source>&lt;h2&gt;Катушка (индуктивность) в цепи переменного тока&lt;/h2&gt;&lt;h3&gt;Что показывает демонстрация&lt;/h3&gt;&lt;p&gt;Генератор подаёт на катушку напряжение &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt;. Ток через катушку &lt;i&gt;i&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;/(ω&lt;i&gt;L&lt;/i&gt;)·sin ω&lt;i&gt;t&lt;/i&gt; отстаёт от напряжения на четверть периода: он наибольший, когда напряжение проходит через ноль. Мощность &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt; колеблется с удвоенной частотой, поровну выше и ниже нуля, и в среднем равна нулю: катушка то берёт энергию у генератора, то отдаёт её обратно.&lt;/p&gt;&lt;p&gt;Провода краснеют с силой тока, заряды бегают по цепи туда и обратно, знаки «+» и «-» на клеммах генератора меняются с полярностью, стрелки вольтметра и амперметра качаются, а справа рисуются графики напряжения (синий), тока (красный) и мощности (чёрный); каждые 15 секунд они начинаются заново.&lt;/p&gt;&lt;h3&gt;Органы управления&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Частота&lt;/b&gt;: частота генератора, девять ступеней.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Амплитуда(U&lt;sub&gt;m&lt;/sub&gt;)&lt;/b&gt;: амплитуда напряжения генератора, от 1 до 10; в числах векторной диаграммы U&lt;sub&gt;m&lt;/sub&gt; — это положение ползунка, делённое на 10 (от 0,1 до 1).&lt;/li&gt;&lt;li&gt;Ползунок над катушкой: её индуктивность &lt;i&gt;L&lt;/i&gt;, от 1 до 10; в числах диаграммы &lt;i&gt;L&lt;/i&gt; — это положение ползунка, делённое на 2 (от 0,5 до 5).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Вкл.\Выкл.&lt;/b&gt;: запускает и останавливает демонстрацию; после остановки все приборы снова в покое.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Графики&lt;/b&gt;: показывает и прячет графики.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Выход&lt;/b&gt;: закрывает программу.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Ползунки действуют сразу, и во время демонстрации тоже. Правый щелчок по окну открывает меню со всеми командами, перечисленными ниже.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;A coil (inductance) in an alternating-current circuit&lt;/h2&gt;&lt;h3&gt;What the demonstration shows&lt;/h3&gt;&lt;p&gt;The generator drives the coil with the voltage &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt;. The current through the coil, &lt;i&gt;i&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;/(ω&lt;i&gt;L&lt;/i&gt;)·sin ω&lt;i&gt;t&lt;/i&gt;, lags the voltage by a quarter period: it is largest when the voltage passes through zero. The power &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt; swings at twice the frequency, equally above and below zero, and averages to zero: the coil takes energy from the generator and gives it back again.&lt;/p&gt;&lt;p&gt;The wires turn red with the current, the charges run back and forth along the circuit, the “+” and “-” on the generator&apos;s terminals swap with the polarity, the voltmeter and ammeter needles swing, and on the right the graphs of the voltage (blue), the current (red) and the power (black) are traced; every 15 seconds they start again.&lt;/p&gt;&lt;h3&gt;Controls&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Freq.&lt;/b&gt;: the generator&apos;s frequency, in nine steps.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Max. value (U&lt;sub&gt;m&lt;/sub&gt;)&lt;/b&gt;: the amplitude of the generator&apos;s voltage, 1 to 10; in the numbers of the phasor diagram U&lt;sub&gt;m&lt;/sub&gt; is the slider&apos;s position divided by 10 (0.1 to 1).&lt;/li&gt;&lt;li&gt;The slider above the coil: its inductance &lt;i&gt;L&lt;/i&gt;, 1 to 10; in the diagram&apos;s numbers &lt;i&gt;L&lt;/i&gt; is the slider&apos;s position divided by 2 (0.5 to 5).&lt;/li&gt;&lt;li&gt;&lt;b&gt;On\Off&lt;/b&gt;: starts and stops the demonstration; after a stop every instrument is at rest again.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Graphs&lt;/b&gt;: shows and hides the graphs.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Exit&lt;/b&gt;: closes the program.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The sliders take effect at once, also while the demonstration runs. A right click on the window opens a menu with all the commands listed below.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Векторная диаграмма и числа&lt;/h3&gt;&lt;p&gt;Клавиша V (или «Векторная диаграмма» в меню) открывает справа от графиков диаграмму: синяя стрелка напряжения и красная стрелка тока вращаются против часовой стрелки с угловой частотой ω, ток на четверть оборота позади (φ = 90°, π/2). Их проекции на вертикальную ось (пунктир) — это в каждое мгновение напряжение &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt; и ток &lt;i&gt;i&lt;/i&gt; = I&lt;sub&gt;m&lt;/sub&gt;·sin ω&lt;i&gt;t&lt;/i&gt;, те же, что рисуют графики. Как и у графиков, у каждой стрелки свой масштаб: так обе видны при любых настройках. Пунктирный круг — радиус, которому соответствуют числа в строке «радиус» под диаграммой: например, «радиус: U&lt;sub&gt;m&lt;/sub&gt; 0,6, I&lt;sub&gt;m&lt;/sub&gt; 0,25» значит, что стрелка напряжения длиной в радиус была бы 0,6, а тока — 0,25. На паузе и при замедлении диаграмма стоит и движется вместе с графиками; при выключенной демонстрации показывает начальное мгновение и сразу следует за ползунками.&lt;/p&gt;&lt;p&gt;Под диаграммой: угловая частота ω, частота ν = ω/2π, период T = 1/ν, индуктивность L, амплитуда напряжения U&lt;sub&gt;m&lt;/sub&gt;, индуктивное сопротивление X&lt;sub&gt;L&lt;/sub&gt; = ωL, амплитуда тока I&lt;sub&gt;m&lt;/sub&gt; = U&lt;sub&gt;m&lt;/sub&gt;/X&lt;sub&gt;L&lt;/sub&gt;, действующие значения U = U&lt;sub&gt;m&lt;/sub&gt;/√2 и I = I&lt;sub&gt;m&lt;/sub&gt;/√2, сдвиг фаз φ, амплитуда мощности P&lt;sub&gt;m&lt;/sub&gt; = U&lt;sub&gt;m&lt;/sub&gt;·I&lt;sub&gt;m&lt;/sub&gt;/2 (мощность колеблется с частотой 2ν и в среднем равна нулю) и значения &lt;i&gt;u&lt;/i&gt;, &lt;i&gt;i&lt;/i&gt;, &lt;i&gt;p&lt;/i&gt; = &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt; в показанное мгновение. У ползунков нет физических единиц, поэтому L, U&lt;sub&gt;m&lt;/sub&gt;, X&lt;sub&gt;L&lt;/sub&gt;, I&lt;sub&gt;m&lt;/sub&gt; и всё, что из них следует, даны в условных единицах программы (усл. ед.): U&lt;sub&gt;m&lt;/sub&gt; — положение ползунка амплитуды, делённое на 10, L — положение ползунка индуктивности, делённое на 2. На трёх самых низких частотах амперметр и график тока показывают ток в 5, 3 и 1,7 раза мельче, а числа — сам ток. Числа округлены до трёх значащих цифр.&lt;/p&gt;&lt;p&gt;С клавиатуры диаграмма — одна остановка клавиши Tab; клавиши со стрелками вверх и вниз переходят от числа к числу, и программа чтения с экрана читает каждое: название, значение, единицу. Ctrl+C, пока диаграмма или её число в фокусе, копирует числа текстом, по одной величине в строке.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;The phasor diagram and the numbers&lt;/h3&gt;&lt;p&gt;The key V (or Phasor diagram in the menu) opens a diagram to the right of the graphs: the blue arrow of the voltage and the red arrow of the current turn counter-clockwise at the angular frequency ω, the current a quarter turn behind (φ = 90°, π/2). Their projections onto the upright axis (dashed) are at every instant the voltage &lt;i&gt;u&lt;/i&gt; = U&lt;sub&gt;m&lt;/sub&gt;·cos ω&lt;i&gt;t&lt;/i&gt; and the current &lt;i&gt;i&lt;/i&gt; = I&lt;sub&gt;m&lt;/sub&gt;·sin ω&lt;i&gt;t&lt;/i&gt;, the same as the graphs trace. As on the graphs, each arrow has a scale of its own, so that both show whatever the settings. The dashed circle is the radius that the numbers of the line “radius” below the diagram stand for: “radius: U&lt;sub&gt;m&lt;/sub&gt; 0.6, I&lt;sub&gt;m&lt;/sub&gt; 0.25”, say, means that a voltage arrow as long as the radius would be 0.6, and a current arrow 0.25. Paused and slowed down, the diagram stands and moves with the graphs; with the demonstration off it shows the start instant and follows the sliders at once.&lt;/p&gt;&lt;p&gt;Below the diagram: the angular frequency ω, the frequency ν = ω/2π, the period T = 1/ν, the inductance L, the voltage&apos;s amplitude U&lt;sub&gt;m&lt;/sub&gt;, the inductive reactance X&lt;sub&gt;L&lt;/sub&gt; = ωL, the current&apos;s amplitude I&lt;sub&gt;m&lt;/sub&gt; = U&lt;sub&gt;m&lt;/sub&gt;/X&lt;sub&gt;L&lt;/sub&gt;, the effective values U = U&lt;sub&gt;m&lt;/sub&gt;/√2 and I = I&lt;sub&gt;m&lt;/sub&gt;/√2, the phase difference φ, the power&apos;s amplitude P&lt;sub&gt;m&lt;/sub&gt; = U&lt;sub&gt;m&lt;/sub&gt;·I&lt;sub&gt;m&lt;/sub&gt;/2 (the power swings at the frequency 2ν and averages to zero) and the values &lt;i&gt;u&lt;/i&gt;, &lt;i&gt;i&lt;/i&gt;, &lt;i&gt;p&lt;/i&gt; = &lt;i&gt;u&lt;/i&gt;·&lt;i&gt;i&lt;/i&gt; at the instant shown. The sliders have no physical units, so L, U&lt;sub&gt;m&lt;/sub&gt;, X&lt;sub&gt;L&lt;/sub&gt;, I&lt;sub&gt;m&lt;/sub&gt; and all that follows from them are in the program&apos;s own arbitrary units (arb. u.): U&lt;sub&gt;m&lt;/sub&gt; is the amplitude slider&apos;s position divided by 10, L the inductance slider&apos;s position divided by 2. At the three lowest frequencies the ammeter and the current&apos;s graph show the current 5, 3 and 1.7 times smaller; the numbers show the current itself. The numbers are rounded to three significant figures.&lt;/p&gt;&lt;p&gt;From the keyboard the diagram is one stop of the Tab key; the up and down arrow keys go from number to number, and a screen reader reads each: name, value, unit. Ctrl+C while the diagram or one of its numbers has the focus copies the numbers as text, one quantity a line.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -214,8 +214,8 @@
         <translation>Phasor diagram</translation>
     </message>
     <message>
-        <source>Стрелки напряжения (синяя) и тока (красная) вращаются против часовой стрелки; ток отстаёт на четверть оборота. Их проекции на вертикальную ось равны напряжению и току на графиках.</source>
-        <translation>The arrows of the voltage (blue) and the current (red) turn counter-clockwise; the current is a quarter turn behind. Their projections onto the upright axis equal the voltage and the current on the graphs.</translation>
+        <source>Стрелки напряжения (синяя) и тока (красная) вращаются против часовой стрелки; ток отстаёт на четверть оборота. Их проекции на вертикальную ось — напряжение и ток в это мгновение. Числа под диаграммой читаются по одному клавишами со стрелками вверх и вниз.</source>
+        <translation>The arrows of the voltage (blue) and the current (red) turn counter-clockwise; the current is a quarter turn behind. Their projections onto the upright axis are the voltage and the current at this instant. The up and down arrow keys read the numbers below the diagram one by one.</translation>
     </message>
 </context>
 <context>
@@ -225,29 +225,117 @@
         <translation>arb. u.</translation>
     </message>
     <message>
-        <source>ω = %1 рад/с</source>
-        <translation>ω = %1 rad/s</translation>
-    </message>
-    <message>
-        <source>ν = ω/2π = %1 Гц</source>
-        <translation>ν = ω/2π = %1 Hz</translation>
-    </message>
-    <message>
-        <source>T = 2π/ω = %1 с</source>
-        <translation>T = 2π/ω = %1 s</translation>
-    </message>
-    <message>
-        <source>φ = 90° (π/2): ток отстаёт</source>
-        <translation>φ = 90° (π/2): the current lags</translation>
-    </message>
-    <message>
-        <source>Мощность: амплитуда Um·Im/2 = %1 %2, частота 2ν = %3 Гц, среднее 0</source>
-        <translation>Power: amplitude Um·Im/2 = %1 %2, frequency 2ν = %3 Hz, average 0</translation>
-    </message>
-    <message>
         <source>ru_RU</source>
         <comment>the locale whose numbers the interface shows</comment>
         <translation>en_GB</translation>
+    </message>
+    <message>
+        <source>рад/с</source>
+        <translation>rad/s</translation>
+    </message>
+    <message>
+        <source>Гц</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>с</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>радиан в секунду</source>
+        <translation>radians per second</translation>
+    </message>
+    <message>
+        <source>герц</source>
+        <translation>hertz</translation>
+    </message>
+    <message>
+        <source>секунд</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>условных единиц</source>
+        <translation>arbitrary units</translation>
+    </message>
+    <message>
+        <source>φ = 90°: ток отстаёт</source>
+        <translation>φ = 90°: the current lags</translation>
+    </message>
+    <message>
+        <source>угловая частота ω</source>
+        <translation>angular frequency ω</translation>
+    </message>
+    <message>
+        <source>частота ν</source>
+        <translation>frequency ν</translation>
+    </message>
+    <message>
+        <source>период T</source>
+        <translation>period T</translation>
+    </message>
+    <message>
+        <source>индуктивность L</source>
+        <translation>inductance L</translation>
+    </message>
+    <message>
+        <source>амплитуда напряжения U m</source>
+        <translation>voltage amplitude U m</translation>
+    </message>
+    <message>
+        <source>индуктивное сопротивление X L</source>
+        <translation>inductive reactance X L</translation>
+    </message>
+    <message>
+        <source>амплитуда тока I m</source>
+        <translation>current amplitude I m</translation>
+    </message>
+    <message>
+        <source>действующее напряжение U</source>
+        <translation>effective voltage U</translation>
+    </message>
+    <message>
+        <source>действующий ток I</source>
+        <translation>effective current I</translation>
+    </message>
+    <message>
+        <source>сдвиг фаз φ, 90, градусов: ток отстаёт от напряжения на четверть периода</source>
+        <translation>phase difference φ, 90, degrees: the current lags the voltage by a quarter period</translation>
+    </message>
+    <message>
+        <source>амплитуда мощности P m</source>
+        <translation>power amplitude P m</translation>
+    </message>
+    <message>
+        <source>p: 2ν = %1 Гц, среднее 0</source>
+        <translation>p: 2ν = %1 Hz, average 0</translation>
+    </message>
+    <message>
+        <source>мощность колеблется с частотой 2 ν, %1, герц, и в среднем равна нулю</source>
+        <translation>the power swings at the frequency 2 ν, %1, hertz, and averages to zero</translation>
+    </message>
+    <message>
+        <source>напряжение u сейчас</source>
+        <translation>voltage u now</translation>
+    </message>
+    <message>
+        <source>ток i сейчас</source>
+        <translation>current i now</translation>
+    </message>
+    <message>
+        <source>мощность p сейчас</source>
+        <translation>power p now</translation>
+    </message>
+    <message>
+        <source>радиус: U&lt;sub&gt;m&lt;/sub&gt; %1, I&lt;sub&gt;m&lt;/sub&gt; %2</source>
+        <translation>radius: U&lt;sub&gt;m&lt;/sub&gt; %1, I&lt;sub&gt;m&lt;/sub&gt; %2</translation>
+    </message>
+    <message>
+        <source>радиус: Um %1, Im %2</source>
+        <translation>radius: Um %1, Im %2</translation>
+    </message>
+    <message>
+        <source>радиус круга: для напряжения %1, для тока %2, условных единиц</source>
+        <translation>radius of the circle: for the voltage %1, for the current %2, arbitrary units</translation>
     </message>
 </context>
 <context>

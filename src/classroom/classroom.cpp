@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDateTime>
@@ -22,6 +23,7 @@
 #include "classroom/window_picture.h"
 #include "demo/demo_clock.h"
 #include "demo/form1.h"
+#include "scene/layout.h"
 #include "scene/screen_reader.h"
 #include "scene/surface.h"
 
@@ -191,7 +193,7 @@ Classroom::Classroom(Targets targets)
     view_ = new ProjectorView(targets_.window, targets_.layout);
     connect(view_, &ProjectorView::sizeChanged, this, [this] { remember(view_->size()); });
     connect(leaveFullScreen_, &QAction::triggered, view_, &ProjectorView::leaveFullScreen);
-    badge_ = new PauseBadge(targets_.window, targets_.clock);
+    badge_ = new PauseBadge(targets_.window, targets_.clock, targets_.heading);
     ring_ = new FocusRing(window);
 
     retranslate();
@@ -352,6 +354,7 @@ void Classroom::togglePhasors() {
         phasors_ = nullptr;
     } else {
         phasors_ = new PhasorPanel(targets_.window, targets_.instant, targets_.pi);
+        QWidget::setTabOrder(targets_.lastControl, phasors_);
         scene::addToScreenReaders(targets_.window, *phasors_);
         view_->setSidePanel(phasors_, PhasorPanel::kWidth);
         phasors_->show();
@@ -415,9 +418,10 @@ void Classroom::savePicture() {
     }
 }
 
-// With the phasor diagram's focus, its numbers are what is copied, as text.
+// With the focus on the phasor diagram or one of its numbers, the numbers are what is copied, as
+// text.
 void Classroom::copyPicture() {
-    if (phasors_ && phasors_->hasFocus()) {
+    if (phasors_ && (phasors_->hasFocus() || phasors_->isAncestorOf(QApplication::focusWidget()))) {
         QGuiApplication::clipboard()->setText(phasors_->numbers());
         return;
     }
@@ -438,7 +442,14 @@ void Classroom::showHelp() {
 Classroom& attachClassroom(Form1& form, Classroom::Targets::Program program) {
     auto* classroom = new Classroom(
         {form, Form1::laidOutSize(), form.demoClock(), [&form] { return windowPicture(form); },
-         [&form] { return form.shownInstant(); }, form.pi, std::move(program)});
+         [&form] {
+             return form.controls()
+                 .windowless({"Label2"})
+                 .textBounds()
+                 .translated(form.innerOrigin());
+         },
+         &form.controls().widget(scene::tabOrder().back()), [&form] { return form.shownInstant(); },
+         form.pi, std::move(program)});
     QObject::connect(&form, &Form1::switched, classroom, &Classroom::switched);
     QObject::connect(&form, &Form1::shownChanged, classroom, &Classroom::shownChanged);
     return *classroom;

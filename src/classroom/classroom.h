@@ -70,6 +70,11 @@ class Classroom : public QObject {
         DemoClock& clock;
         // The window's picture as it shows at this moment, to save or copy.
         std::function<QImage()> picture;
+        // Where the heading's letters stand, in pixels of the window: the pause badge keeps clear
+        // of them.
+        std::function<QRect()> heading;
+        // The window's last control in its tab order: the phasor diagram comes after it.
+        QWidget* lastControl;
         // What the displays show, for the phasor diagram, and the demonstration's pi.
         std::function<demo::Instant()> instant;
         double pi;

@@ -75,8 +75,11 @@ void FocusRing::follow() {
     if (!target_) {
         return;
     }
+    // Where the window ends, the ring stays inside it, over the control's own edge: a control at
+    // the window's edge (the phasor diagram) has its ring all round too.
     const QRect around = QRect(target_->mapTo(&window_, QPoint()), target_->size())
-                             .adjusted(-kWidth, -kWidth, kWidth, kWidth);
+                             .adjusted(-kWidth, -kWidth, kWidth, kWidth) &
+                         window_.rect();
     setGeometry(around);
     setMask(QRegion(rect()) - QRegion(rect().adjusted(kWidth, kWidth, -kWidth, -kWidth)));
 }

@@ -1,6 +1,8 @@
 #include "classroom/phasor_panel.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -17,30 +19,29 @@
 
 namespace {
 
-// The graphs' scale: a unit of a plotted quantity is 1000 twips high.
-constexpr double kTwipsPerUnit = 1000;
 constexpr int kMargin = 8;
-constexpr int kDiagramSide = kMargin + 224;  // from the panel's top, in pixels at scale 1
+// Letters the back row reads on a projector: 24 pixels at scale 1, whose capitals are 22 pixels
+// tall and more at the scale that fills a screen of 1080 lines with the panel beside the scene.
+constexpr scene::FontSpec kNumbersFont{"MS Sans Serif", 18};
+constexpr scene::FontSpec kHeadingFont{"MS Sans Serif", 18, true};
+// The smallest the diagram's square may become for the numbers below it, in pixels at scale 1.
+constexpr int kSmallestSquare = 120;
+// The arrows' room: the square's half less this, in pixels at scale 1.
+constexpr int kArrowMargin = 12;
 constexpr double kArcRadius = 24;
 // How often the numbers of a moving instant change, at the most.
 constexpr int kNumbersMs = 100;
-
-double pixelsPerTwip() {
-    return scene::zoom() / scene::kTwipsPerPixel;
-}
-
-QPointF onScreen(QPointF twips, QPointF origin) {
-    return origin + QPointF(twips.x(), -twips.y()) * pixelsPerTwip();
-}
+// The rows of an instant: u, i and p, the last three numbers.
+constexpr int kInstantRows = 3;
 
 void arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour) {
-    p.setPen(QPen(colour, 2 * scene::zoom(), Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(colour, 3 * scene::zoom(), Qt::SolidLine, Qt::RoundCap));
     p.drawLine(from, to);
     const QLineF shaft(to, from);
     if (shaft.length() < 1) {
         return;
     }
-    const double head = 8 * scene::zoom();
+    const double head = 12 * scene::zoom();
     QLineF side = shaft;
     side.setLength(head);
     QPainterPath tip;
@@ -61,7 +62,15 @@ void projection(QPainter& p, QPointF tip, QPointF origin, const QColor& colour) 
     p.drawLine(tip, foot);
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
-    p.drawEllipse(foot, 3 * scene::zoom(), 3 * scene::zoom());
+    p.drawEllipse(foot, 4 * scene::zoom(), 4 * scene::zoom());
+}
+
+QString joined(const QList<phasors::Entry>& entries, QString phasors::Entry::*text) {
+    QStringList lines;
+    for (const phasors::Entry& e : entries) {
+        lines << e.*text;
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -72,55 +81,58 @@ PhasorPanel::PhasorPanel(QWidget& window, std::function<demo::Instant()> instant
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     heading_ = new QLabel(this);
-    settings_ = new QLabel(this);
-    now_ = new QLabel(this);
-    for (QLabel* label : {settings_, now_}) {
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const int count = static_cast<int>(
+        phasors::entries(phasors::quantities(instant_(), pi_), phasors::interfaceLocale()).size());
+    for (int i = 0; i <= count; ++i) {  // the numbers and the circle's
+        auto* row = new QLabel(this);
+        row->setTextFormat(Qt::RichText);
+        row->setWordWrap(true);
+        row->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Reached by the arrow keys from the panel, not by Tab: one stop for the whole diagram.
+        row->setFocusPolicy(Qt::ClickFocus);
+        row->installEventFilter(this);
+        rows_.push_back(row);
     }
     showLast_.setSingleShot(true);
     connect(&showLast_, &QTimer::timeout, this, &PhasorPanel::showInstant);
     phi_.setText(QStringLiteral("φ = 90°"));
-    layOut();
     follow();
 }
 
 QRect PhasorPanel::diagram() const {
-    const int side = scene::zoomed(kDiagramSide - 2 * kMargin);
     const int margin = scene::zoomed(kMargin);
-    return {margin, scene::zoomed(kMargin + 20), side, side};
+    const int top = heading_->geometry().bottom() + margin / 2;
+    int below = 0;
+    for (const QLabel* row : rows_) {
+        below += row->height();
+    }
+    const int side = std::clamp(height() - top - below - 2 * margin, scene::zoomed(kSmallestSquare),
+                                width() - 2 * margin);
+    return {margin, top, side, side};
 }
 
 void PhasorPanel::layOut() {
     const int margin = scene::zoomed(kMargin);
     const int inside = width() - 2 * margin;
-    heading_->setFont(scene::toQFont({"MS Sans Serif", 9.75, true}));
-    heading_->setGeometry(margin, margin / 2, inside, scene::zoomed(20));
-    for (QLabel* label : {settings_, now_}) {
-        label->setFont(scene::toQFont({"MS Sans Serif", 9}));
+    heading_->setFont(scene::toQFont(kHeadingFont));
+    heading_->setGeometry(margin, margin / 2, inside, heading_->heightForWidth(inside));
+    const QFont numbers = scene::toQFont(kNumbersFont);
+    for (QLabel* row : rows_) {
+        row->setFont(numbers);
+        row->resize(inside, row->heightForWidth(inside));
     }
-    phiFont_ = scene::toQFont({"MS Sans Serif", 8.25});
+    phiFont_ = numbers;
     phi_.prepare(QTransform(), phiFont_);
-    const int top = diagram().bottom() + margin;
-    const int settingsHeight = settings_->heightForWidth(inside);
-    settings_->setGeometry(margin, top, inside, settingsHeight);
-    now_->setGeometry(margin, top + settingsHeight + margin, inside, now_->heightForWidth(inside));
+    int top = diagram().bottom() + margin;
+    for (QLabel* row : rows_) {
+        row->move(margin, top);
+        top += row->height();
+    }
+    background_ = QImage();
 }
 
 void PhasorPanel::follow() {
-    // Only the circle the arrows, the arc and its label turn in is drawn again.
-    const phasors::Arrows tips = phasors::arrows(instant_(), pi_, kTwipsPerUnit);
-    const double reach = std::max({std::hypot(tips.voltage.x(), tips.voltage.y()) * pixelsPerTwip(),
-                                   std::hypot(tips.current.x(), tips.current.y()) * pixelsPerTwip(),
-                                   (2.2 * kArcRadius + 24) * scene::zoom()}) +
-                         12 * scene::zoom();
-    const QPointF origin = QRectF(diagram()).center();
-    // Arrows that were longer a moment ago (a slider moved) are wiped out too.
-    const double wipe = std::max(reach, drawnReach_);
-    drawnReach_ = reach;
-    update(QRectF(origin - QPointF(wipe, wipe), QSizeF(2 * wipe, 2 * wipe)).toAlignedRect() &
-           diagram());
+    update(diagram());
     if (!shownSettings_ || !sinceShown_.isValid() || sinceShown_.elapsed() >= kNumbersMs) {
         showInstant();
     } else if (!showLast_.isActive()) {
@@ -131,32 +143,99 @@ void PhasorPanel::follow() {
 void PhasorPanel::showInstant() {
     sinceShown_.start();
     const demo::Instant instant = instant_();
-    const QStringList lines =
-        phasors::lines(phasors::quantities(instant, pi_), phasors::interfaceLocale());
-    const auto& s = instant.settings;
-    if (!shownSettings_ || shownSettings_->frequencyMode != s.frequencyMode ||
-        shownSettings_->amplitude != s.amplitude || shownSettings_->inductance != s.inductance) {
-        shownSettings_ = s;
+    const phasors::Quantities q = phasors::quantities(instant, pi_);
+    QList<phasors::Entry> entries = phasors::entries(q, phasors::interfaceLocale());
+    entries << phasors::radii(phasors::radiusFor(q.voltage), phasors::radiusFor(q.current),
+                              phasors::interfaceLocale());
+    const bool settingsChanged = !shownSettings_ || *shownSettings_ != instant.settings;
+    const auto firstShown = settingsChanged ? 0 : entries.size() - 1 - kInstantRows;
+    for (auto i = firstShown; i < entries.size(); ++i) {
+        QLabel* row = rows_[static_cast<std::size_t>(i)];
+        row->setText(entries[i].shown);
+        row->setAccessibleName(entries[i].spoken);
+    }
+    if (settingsChanged) {
+        shownSettings_ = instant.settings;
         heading_->setText(tr("Векторная диаграмма"));
-        settings_->setText(lines.mid(0, lines.size() - 3).join(QLatin1Char('\n')));
         setAccessibleName(tr("Векторная диаграмма"));
         setAccessibleDescription(
             tr("Стрелки напряжения (синяя) и тока (красная) вращаются против часовой стрелки; "
-               "ток отстаёт на четверть оборота. Их проекции на вертикальную ось равны "
-               "напряжению и току на графиках."));
+               "ток отстаёт на четверть оборота. Их проекции на вертикальную ось — напряжение и "
+               "ток в это мгновение. Числа под диаграммой читаются по одному клавишами со "
+               "стрелками вверх и вниз."));
         layOut();
     }
-    now_->setText(lines.mid(lines.size() - 3).join(QLatin1Char('\n')));
 }
 
 QString PhasorPanel::numbers() const {
-    return phasors::lines(phasors::quantities(instant_(), pi_), phasors::interfaceLocale())
-        .join(QLatin1Char('\n'));
+    const phasors::Quantities q = phasors::quantities(instant_(), pi_);
+    QList<phasors::Entry> entries = phasors::entries(q, phasors::interfaceLocale());
+    entries << phasors::radii(phasors::radiusFor(q.voltage), phasors::radiusFor(q.current),
+                              phasors::interfaceLocale());
+    return joined(entries, &phasors::Entry::copied);
+}
+
+bool PhasorPanel::moveAmongRows(int step) {
+    const auto focused = std::find(rows_.begin(), rows_.end(), QApplication::focusWidget());
+    std::ptrdiff_t next = 0;
+    if (focused == rows_.end()) {
+        next = step > 0 ? 0 : static_cast<std::ptrdiff_t>(rows_.size()) - 1;
+    } else {
+        next = (focused - rows_.begin()) + step;
+    }
+    if (next < 0 || next >= static_cast<std::ptrdiff_t>(rows_.size())) {
+        return false;
+    }
+    // From the keyboard, as Tab is: the ring shows which number is being read.
+    rows_[static_cast<std::size_t>(next)]->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+void PhasorPanel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+            moveAmongRows(1);
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_End:
+            moveAmongRows(-1);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+bool PhasorPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto size = static_cast<int>(rows_.size());
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Down:
+            moveAmongRows(1);
+            return true;
+        case Qt::Key_Up:
+            // Above the first number the panel itself.
+            if (!moveAmongRows(-1) && watched == rows_.front()) {
+                setFocus(Qt::TabFocusReason);
+            }
+            return true;
+        case Qt::Key_Home:
+            rows_.front()->setFocus(Qt::TabFocusReason);
+            return true;
+        case Qt::Key_End:
+            rows_[static_cast<std::size_t>(size - 1)]->setFocus(Qt::TabFocusReason);
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool PhasorPanel::event(QEvent* event) {
     if (event->type() == scene::ZoomChange) {
-        background_ = QImage();
         layOut();
     } else if (event->type() == QEvent::LanguageChange) {
         shownSettings_.reset();
@@ -166,7 +245,6 @@ bool PhasorPanel::event(QEvent* event) {
 }
 
 void PhasorPanel::resizeEvent(QResizeEvent*) {
-    background_ = QImage();
     layOut();
 }
 
@@ -185,16 +263,20 @@ const QImage& PhasorPanel::background() {
         p.setPen(QPen(Qt::black, 0));
         p.drawRect(inside.adjusted(0, 0, -1, -1));
         p.setRenderHint(QPainter::Antialiasing);
-        // The axis the quantities are projected onto, upright like the graphs' value axes.
         const QPointF origin = QRectF(inside).center();
+        // The circle the arrows' scales are given for.
+        const double reach = inside.width() / 2.0 - scene::zoomed(kArrowMargin);
+        p.setPen(QPen(QColor(176, 176, 176), scene::zoom(), Qt::DashLine));
+        p.drawEllipse(origin, reach, reach);
+        // The axis the quantities are projected onto, upright like the graphs' value axes.
         const QColor axisGrey(128, 128, 128);
         p.setPen(QPen(axisGrey, scene::zoom()));
         p.drawLine(QPointF(inside.left() + 4, origin.y()), QPointF(inside.right() - 4, origin.y()));
         arrow(p, QPointF(origin.x(), inside.bottom() - 4), QPointF(origin.x(), inside.top() + 4),
               axisGrey);
         p.setPen(Qt::black);
-        p.setFont(scene::toQFont({"MS Sans Serif", 8.25, true}));
-        p.drawText(QPointF(origin.x() + scene::zoomed(6), inside.top() + scene::zoomed(14)),
+        p.setFont(scene::toQFont({"MS Sans Serif", 12, true}));
+        p.drawText(QPointF(origin.x() + scene::zoomed(8), inside.top() + scene::zoomed(20)),
                    QStringLiteral("u, i"));
     }
     return background_;
@@ -213,25 +295,32 @@ void PhasorPanel::paintEvent(QPaintEvent* event) {
     p.setRenderHint(QPainter::Antialiasing);
 
     const QPointF origin = QRectF(square).center();
-    const phasors::Arrows tips = phasors::arrows(instant_(), pi_, kTwipsPerUnit);
+    const demo::Instant instant = instant_();
+    const phasors::Quantities q = phasors::quantities(instant, pi_);
+    const phasors::Arrows tips = phasors::arrows(instant, pi_);
+    const double reach = square.width() / 2.0 - scene::zoomed(kArrowMargin);
+    const auto onScreen = [&](QPointF tip, double radius) {
+        return origin + QPointF(tip.x(), -tip.y()) * (reach / radius);
+    };
+    const QPointF voltageTip = onScreen(tips.voltage, phasors::radiusFor(q.voltage));
+    const QPointF currentTip = onScreen(tips.current, phasors::radiusFor(q.current));
     const QColor voltage = scene::toQColor(graphs::kVoltageBlue);
     const QColor current = scene::toQColor(graphs::kCurrentRed);
-    const QPointF voltageTip = onScreen(tips.voltage, origin);
-    const QPointF currentTip = onScreen(tips.current, origin);
     projection(p, voltageTip, origin, voltage);
     projection(p, currentTip, origin, current);
 
     // The quarter turn from the current to the voltage.
     const double from = qRadiansToDegrees(std::atan2(tips.current.y(), tips.current.x()));
     const double radius = kArcRadius * scene::zoom();
-    p.setPen(QPen(Qt::black, scene::zoom()));
+    p.setPen(QPen(Qt::black, 1.5 * scene::zoom()));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(origin - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)),
               qRound(from * 16), 90 * 16);
     const double middle = qDegreesToRadians(from + 45);
-    const QPointF label = origin + QPointF(std::cos(middle), -std::sin(middle)) * radius * 1.9;
-    p.setFont(phiFont_);
     const QSizeF size = phi_.size();
+    const QPointF label = origin + QPointF(std::cos(middle), -std::sin(middle)) *
+                                       (radius + 0.6 * std::hypot(size.width(), size.height()));
+    p.setFont(phiFont_);
     p.drawStaticText(label - QPointF(size.width() / 2, size.height() / 2), phi_);
 
     arrow(p, origin, currentTip, current);

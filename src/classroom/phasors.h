@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QLocale>
 #include <QPointF>
-#include <QStringList>
+#include <QString>
 
 #include "demo/demo_math.h"
 
@@ -13,7 +14,7 @@
 // (I_m·cos ωt, I_m·sin ωt).
 //
 // Like the sliders, the amplitude, the inductance and what follows from them are in the
-// program's own units: U_m is the amplitude slider ÷ 10, L the inductance slider ÷ 2.
+// program's own units.
 namespace phasors {
 
 struct Quantities {
@@ -34,21 +35,36 @@ struct Quantities {
 
 Quantities quantities(const demo::Instant& instant, double pi);
 
-// The arrows' tips, in twips of the graphs' scale with y upward: each as long as its curve on
-// the graphs is high at its peak (the current's on the ammeter's range, as the graph draws it),
-// so that each tip's height is the height of its curve at that instant.
+// The arrows' tips, each in its own quantity's units, y upward: each as long as its amplitude, so
+// that each tip's height is its quantity at that instant.
 struct Arrows {
     QPointF voltage;
     QPointF current;
 };
 
-Arrows arrows(const demo::Instant& instant, double pi, double twipsPerUnit);
+Arrows arrows(const demo::Instant& instant, double pi);
+
+// What the diagram's radius stands for, for an arrow of that length: the smallest of 1, 1.2,
+// 1.5, 2, 2.5, 3, 4, 5, 6 and 8 times a power of ten that the arrow fills to 90 % at most, so that
+// every arrow is from 67.5 % to 90 % of the radius, whatever its quantity's size. 1 for none.
+double radiusFor(double length);
 
 // A number rounded to three significant figures, with the locale's decimal sign.
 QString threeFigures(double value, const QLocale& locale);
 
-// The numbers, one quantity a line, in the interface language.
-QStringList lines(const Quantities& q, const QLocale& locale);
+// One number of the panel, as the class sees it, as it is copied, and as a screen reader says it
+// ("name, value, unit"), in the interface language.
+struct Entry {
+    QString shown;   // rich text, its symbols with their indices: "I<sub>m</sub> = … = 0,212"
+    QString copied;  // plain text with its unit: "Im = Um/XL = 0,212 усл. ед."
+    QString spoken;  // "амплитуда тока Iм, 0,212, условных единиц"
+};
+
+// The numbers, one quantity an entry, in the order shown.
+QList<Entry> entries(const Quantities& q, const QLocale& locale);
+
+// What the circle of the diagram stands for, for each quantity: one entry.
+Entry radii(double voltage, double current, const QLocale& locale);
 
 // The interface language's way of writing numbers: a decimal comma in Russian, a point in
 // English.

@@ -243,12 +243,7 @@ QRect Windowless::boundsNow() const {
 void Windowless::paint(QPainter& painter) const {
     std::visit(
         Overloaded{
-            [&](const LabelSpec& s) {
-                if (!fitted_) {
-                    fitted_ = toQFont(s.font, caption_, toPixels(s.box).width());
-                }
-                paintLabel(painter, s, caption_, *fitted_);
-            },
+            [&](const LabelSpec& s) { paintLabel(painter, s, caption_, fittedFont(s)); },
             [&](const LineSpec& s) { drawTwipsLine(painter, s.from, s.to, s.width, s.colour); },
             [&](const ShapeSpec& s) { paintShape(painter, s); },
             [&](const ImageSpec& s) {
@@ -261,6 +256,18 @@ void Windowless::paint(QPainter& painter) const {
             },
         },
         laidOut_);
+}
+
+const QFont& Windowless::fittedFont(const LabelSpec& label) const {
+    if (!fitted_) {
+        fitted_ = toQFont(label.font, caption_, toPixels(label.box).width());
+    }
+    return *fitted_;
+}
+
+QRect Windowless::textBounds() const {
+    const LabelSpec& label = std::get<LabelSpec>(laidOut_);
+    return QFontMetrics(fittedFont(label)).boundingRect(toPixels(label.box), kLabelFlags, caption_);
 }
 
 void drawTwipsLine(QPainter& painter, QPointF from, QPointF to, int widthPx, ColourNumber colour) {

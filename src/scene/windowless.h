@@ -107,6 +107,9 @@ class Windowless {
 
     // Where the element paints, in pixels of its container's inner area.
     QRect pixelBounds() const { return bounds_; }
+    // Where a label's letters stand, in the same pixels: less than its box where the caption is
+    // shorter than the box is wide.
+    QRect textBounds() const;
     // Its place and font again, after the layout's zoom changed.
     void relayout();
     void paint(QPainter& painter) const;
@@ -114,6 +117,7 @@ class Windowless {
   private:
     void moveTo(QPoint twips);
     QRect boundsNow() const;
+    const QFont& fittedFont(const LabelSpec& label) const;
 
     Surface& owner_;
     WindowlessSpec laidOut_;
