@@ -29,10 +29,29 @@ int keyPosition(const QKeyEvent& event);
 // The desktop session the program runs in, for the user: one window of the program a session.
 QString sessionName();
 
-// Takes the lock of that file, made if need be, and holds it while the process lives: false when
-// another process holds it. The system lets it go with the process however that ends, so no
-// lock is ever left behind.
-bool lockForLife(const QString& path);
+// The folder for the files of a running session: the user's runtime folder where the system
+// keeps one (a memory file system on Linux), else the temporary folder.
+QString sessionFolder();
+
+// The lock of a file of the session, made if need be, held from construction while the process
+// lives, unless another process holds it. The system lets it go with the process however that
+// ends; ended normally, the file goes too, and one that a crash left is taken again by the next
+// start.
+class SessionLock {
+  public:
+    explicit SessionLock(const QString& path);
+    ~SessionLock();
+    SessionLock(const SessionLock&) = delete;
+    SessionLock& operator=(const SessionLock&) = delete;
+
+    // Whether this process holds it (false: another one does).
+    bool held() const { return held_; }
+
+  private:
+    QString path_;
+    long long handle_ = -1;  // the platform's handle of the open file
+    bool held_ = false;
+};
 
 // A write to a connection whose other end has gone (the window system's, when its server ends)
 // fails with an error, which the toolkit reports, instead of ending the process by a signal.

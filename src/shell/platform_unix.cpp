@@ -1,8 +1,11 @@
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QtGlobal>
 #include <csignal>
@@ -61,19 +64,44 @@ int keyPosition(const QKeyEvent& event) {
     return pc_keyboard::keyAt(static_cast<int>(event.nativeScanCode()) - 8);
 }
 
+QString sessionFolder() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : QDir::tempPath();
+}
+
 // An advisory lock on an open file: the descriptor stays open, and the lock with it, until the
-// process ends.
-bool lockForLife(const QString& path) {
-    const int file =
-        ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (file < 0) {
-        return true;  // nothing to lock with: this start goes on as the only one
-    }
-    if (::flock(file, LOCK_EX | LOCK_NB) != 0) {
+// lock is let go or the process ends. A holder removes the file before it lets go: a start that
+// opened the file just before it went, and locks it just after, holds the lock of a file that is
+// no longer there, and tries again with the file of that name.
+SessionLock::SessionLock(const QString& path) : path_(path) {
+    const QByteArray name = QFile::encodeName(path);
+    for (int tries = 0; tries < 10; ++tries) {
+        const int file = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (file < 0) {
+            held_ = true;  // nothing to lock with: this start goes on as the only one
+            return;
+        }
+        if (::flock(file, LOCK_EX | LOCK_NB) != 0) {
+            ::close(file);
+            return;
+        }
+        struct stat opened {};
+        struct stat named {};
+        if (::fstat(file, &opened) == 0 && ::stat(name.constData(), &named) == 0 &&
+            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino) {
+            handle_ = file;
+            held_ = true;
+            return;
+        }
         ::close(file);
-        return false;
     }
-    return true;
+}
+
+SessionLock::~SessionLock() {
+    if (handle_ >= 0) {
+        ::unlink(QFile::encodeName(path_).constData());
+        ::close(static_cast<int>(handle_));
+    }
 }
 
 // The user, and the display the window opens on: another X server is another desktop.

@@ -89,15 +89,32 @@ QString sessionName() {
     return QStringLiteral("%1-%2").arg(qEnvironmentVariable("USERNAME")).arg(session);
 }
 
-// A file opened for no one else to open: the handle stays open, and the file closed to others,
-// until the process ends.
-bool lockForLife(const QString& path) {
-    const HANDLE file = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_WRITE,
-                                    0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+// The user's temporary folder: Windows keeps no runtime folder, and the user's profile is no place
+// for files of a session.
+QString sessionFolder() {
+    return QDir::tempPath();
+}
+
+// A file opened for no one else to open, and removed by the system once the handle closes: the
+// handle stays open, and the file closed to others, until the lock is let go or the process ends,
+// however it ends. A file that is going away is refused like one that is held.
+SessionLock::SessionLock(const QString& path) : path_(path) {
+    const HANDLE file =
+        CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_WRITE, 0, nullptr,
+                    OPEN_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
-        return true;
+        handle_ = reinterpret_cast<long long>(file);
+        held_ = true;
+        return;
     }
-    return GetLastError() != ERROR_SHARING_VIOLATION;
+    const DWORD error = GetLastError();
+    held_ = error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED;
+}
+
+SessionLock::~SessionLock() {
+    if (handle_ != -1) {
+        CloseHandle(reinterpret_cast<HANDLE>(handle_));
+    }
 }
 
 // Windows has no signal for a write to a closed connection: the write fails.

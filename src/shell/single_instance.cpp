@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QStandardPaths>
 #include <QThread>
 #include <QWidget>
 
@@ -16,18 +15,13 @@ namespace {
 // requests.
 constexpr int kPatienceMs = 3000;
 
-// The files' common name, for the user and the desktop session, in the user's folder for files of
-// a running session where there is one (a memory file system on Linux), else the temporary
-// folder.
+// The files' common name, for the user and the desktop session, in the folder for files of a
+// running session.
 QString baseName() {
     const QByteArray session =
         QCryptographicHash::hash(platform::sessionName().toUtf8(), QCryptographicHash::Sha1);
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::tempPath();
-    }
-    return QDir(folder).filePath(
-        QStringLiteral("velmora-%1").arg(QString::fromLatin1(session.toHex().left(16))));
+    return QDir(platform::sessionFolder())
+        .filePath(QStringLiteral("velmora-%1").arg(QString::fromLatin1(session.toHex().left(16))));
 }
 
 // Appends a request to the file the first start watches, once it has made it.
@@ -43,7 +37,12 @@ SingleInstance::SingleInstance() {
     requests_ = name + QStringLiteral(".show");
     QElapsedTimer waited;
     waited.start();
-    while (!platform::lockForLife(name + QStringLiteral(".lock"))) {
+    for (;;) {
+        lock_ = std::make_unique<platform::SessionLock>(name + QStringLiteral(".lock"));
+        if (lock_->held()) {
+            break;
+        }
+        lock_.reset();
         if (askToShow(requests_)) {
             handedOver_ = true;
             return;
@@ -57,6 +56,14 @@ SingleInstance::SingleInstance() {
     if (requests.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         requests.close();
         watcher_.addPath(requests_);
+    }
+}
+
+// The requests' file first, while the lock still keeps a new start from making it anew.
+SingleInstance::~SingleInstance() {
+    if (lock_) {
+        watcher_.removePath(requests_);
+        QFile::remove(requests_);
     }
 }
 

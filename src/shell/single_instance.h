@@ -3,6 +3,9 @@
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
+#include <memory>
+
+#include "shell/platform.h"
 
 class QWidget;
 
@@ -15,6 +18,8 @@ class SingleInstance : public QObject {
 
   public:
     SingleInstance();
+    // The first start removes its files when it ends.
+    ~SingleInstance() override;
 
     // Another Velmora of this session runs and was asked to show its window: this one ends.
     bool handedOver() const { return handedOver_; }
@@ -24,6 +29,7 @@ class SingleInstance : public QObject {
 
   private:
     QString requests_;  // the file a second start writes its request to
+    std::unique_ptr<platform::SessionLock> lock_;
     QFileSystemWatcher watcher_;
     bool handedOver_ = false;
 };

@@ -25,6 +25,9 @@ E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/velmora-e2e.XXXXXX")
 # The program keeps a teacher's choices (size, language) in the user's settings: each run here
 # starts with none, and leaves the user's own alone.
 export XDG_CONFIG_HOME="$E2E_TMP/config"
+# The files of the running session (one window a session) go to a runtime folder of the run's own.
+export XDG_RUNTIME_DIR="$E2E_TMP/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 E2E_XVFB_PID=
 E2E_APP_PID=
 E2E_WM_PID=

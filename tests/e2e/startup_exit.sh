@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The program starts with its window of 1016 × 734 pixels and the focus on "Выход": Space ends
-# it with status 0. Without any display, with one that no server answers, or with a display but
+# it with status 0, and it leaves no file of its session behind, also after a start that a crash
+# ended had left its files. Without any display, with one that no server answers, or with a display but
 # a toolkit that cannot open it, it says which in one line and ends with status 1.
 set -euo pipefail
 
@@ -54,3 +55,23 @@ e2e_key "$wid" space
 e2e_wait_exit "the program ending on Space on \"Выход\"" 5
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit status $E2E_STATUS after Space on \"Выход\""
 e2e_log "Space ended the program with status 0"
+
+# The files of the session are gone with it; a start after a crash takes over the ones the crash
+# left, and ends leaving none.
+session_files() {
+    find "$XDG_RUNTIME_DIR" -maxdepth 1 -name 'velmora-*' -printf '%f '
+}
+left=$(session_files)
+[ -z "$left" ] || e2e_fail "the program left files of its session: $left"
+e2e_start_app "$program"
+wid=$(e2e_find_window Velmora 15)
+kill -KILL "$E2E_APP_PID"
+wait "$E2E_APP_PID" 2>/dev/null || true
+[ -n "$(session_files)" ] || e2e_fail "the crashed start left no files to take over"
+e2e_start_app "$program"
+wid=$(e2e_find_window Velmora 15)
+e2e_key "$wid" space
+e2e_wait_exit "the start after a crash ending on Space" 5
+left=$(session_files)
+[ -z "$left" ] || e2e_fail "after a crash, the next start left files of its session: $left"
+e2e_log "no files of the session left behind, also after a crash"
