@@ -232,6 +232,7 @@ class ClassroomTest : public QObject {
             {"]", 0x1B, {}, Command::Faster, u"]ъї'"},
             {"Ctrl+S", 0x1F, Qt::ControlModifier, Command::SavePicture, u"sыіі"},
             {"Ctrl+C", 0x2E, Qt::ControlModifier, Command::CopyPicture, u"cссс"},
+            {"V", 0x2F, {}, Command::Phasors, u"vммм"},
         };
         // The code of a key as the platform reports it: Windows its scan code, X11 and Wayland
         // their XKB key code, the scan code and 8.
@@ -565,7 +566,9 @@ class ClassroomTest : public QObject {
                 QVERIFY(!help->isModal());
                 QCOMPARE(help->windowTitle(), QStringLiteral("Velmora — справка"));
                 const QString text = help->toPlainText();
-                for (const char* part : {"cos ωt", "sin ωt", "Ctrl+S", "Backspace", "--scale"}) {
+                for (const char* part : {"cos ωt", "sin ωt", "Ctrl+S", "Backspace", "--scale",
+                                         "Векторная диаграмма и числа", "усл. ед.",
+                                         "делённое на 10", "делённое на 2"}) {
                     QVERIFY2(text.contains(QString::fromUtf8(part)), part);
                 }
                 // The window's keys work in the help window, and Esc closes it.

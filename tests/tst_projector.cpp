@@ -2,6 +2,7 @@
 // its state and its traces, every kind of line has one width at any scale, the interface changes
 // language at once, and the pause shows as a badge that no picture keeps.
 
+#include <QClipboard>
 #include <QPushButton>
 #include <QSet>
 #include <QSettings>
@@ -94,7 +95,8 @@ class ProjectorTest : public QObject {
     }
 
     // At scales that fall between pixels, each kind of line has one width throughout the window:
-    // the graph's grid across and down, and the frames of the wires.
+    // the graph's grid across and down, the frames of the wires, the traces, a needle and the
+    // dials' marks.
     void linesKeepOneWidth_data() {
         QTest::addColumn<double>("scale");
         QTest::newRow("0.65, laid out smaller") << 0.65;
@@ -132,6 +134,38 @@ class ProjectorTest : public QObject {
         QCOMPARE(across, one);
         QCOMPARE(down, one);
         QCOMPARE(frames, one);
+
+        // Level traces, 2 pixels at scale 1, at the heights of a voltage at its peak and of no
+        // current; the voltmeter's needle upright and its middle mark, 3 pixels.
+        form.omega = 4.71;
+        form.inductance = 0.5;
+        for (const double t : {0.25, 0.5, 0.75, 1.0}) {
+            form.PlotGraphs(1, 0.5, t, 0, 1);
+        }
+        form.DrawVoltmeter(0);
+        const QImage drawn = classroom.picture();
+        QSet<int> traces;
+        for (int x = 599; x < 614; x += 2) {
+            traces += runs(drawn, at(x, 150), {0, 1}, qRound(25 * scale), qRgb(0, 0, 255), 9);
+            traces += runs(drawn, at(x, 335), {0, 1}, qRound(25 * scale), qRgb(255, 0, 0), 9);
+        }
+        const auto onDial = [&](int x, int y) {
+            const double z = scene::zoom();
+            const QPoint inner = form.picvolt->mapTo(&form, form.picvolt->innerOrigin()) +
+                                 QPoint(qRound(x / 15.0 * z), qRound(y / 15.0 * z));
+            return (QPointF(inner) * form.devicePixelRatioF()).toPoint();
+        };
+        QSet<int> needle;
+        QSet<int> marks;
+        for (int y = 700; y < 1400; y += 50) {
+            needle += runs(drawn, onDial(1250, y), {1, 0}, qRound(20 * scale), scene::kGrey, 9);
+        }
+        for (int y = 290; y < 410; y += 20) {
+            marks += runs(drawn, onDial(1250, y), {1, 0}, qRound(20 * scale), scene::kWhite, 9);
+        }
+        QCOMPARE(traces, QSet<int>{qMax(1, qRound(2 * scale))});
+        QCOMPARE(needle, QSet<int>{qMax(1, qRound(3 * scale))});
+        QCOMPARE(marks, QSet<int>{qMax(1, qRound(3 * scale))});
     }
 
     // Switched to English, the window, the menu and the help show English at once; back to
@@ -217,11 +251,13 @@ class ProjectorTest : public QObject {
         }));
     }
 
-    // While paused the badge says so in the corner, at half size too; the saved picture leaves it
-    // out; continued, it goes.
+    // While paused the badge says so in the corner, clear of the heading's letters at every size;
+    // the pictures that Ctrl+C copies and Ctrl+S saves leave it out; continued, it goes.
     void theBadgeShowsThePause() {
         Demo d;
         Classroom& classroom = attachClassroom(*d.form);
+        const QString saved = settings_.filePath(QStringLiteral("paused.png"));
+        classroom.setFileChooser([&](QWidget&, const QString&, const QString&) { return saved; });
         QVERIFY(shown::show(*d.form));
         const QWidget* badge = nullptr;
         DRIVE(d.run(6, [&](Demo& demo) {
@@ -233,16 +269,36 @@ class ProjectorTest : public QObject {
                     }
                 }
                 QVERIFY(badge && badge->isVisible());
-                const QRect place(badge->mapTo(demo.form.get(), QPoint()), badge->size());
-                QCOMPARE(demo.screen().pixelColor(place.center() - QPoint(0, 30)),
-                         QColor(176, 0, 0));
-                QCOMPARE(classroom.picture().pixelColor(place.center() - QPoint(0, 30)),
-                         QColor(scene::toQColor(scene::kButtonFace)));
+                const QPoint inside =
+                    badge->mapTo(demo.form.get(), QPoint(badge->width() / 2, badge->height() / 4));
+                QCOMPARE(demo.screen().pixelColor(inside), QColor(176, 0, 0));
+                classroom.action(Command::CopyPicture).trigger();
+                classroom.action(Command::SavePicture).trigger();
+                const QColor face = scene::toQColor(scene::kButtonFace);
+                QCOMPARE(QGuiApplication::clipboard()->image().pixelColor(inside), face);
+                QCOMPARE(QImage(saved).pixelColor(inside), face);
             } else if (demo.pass == 3) {
-                classroom.action(Command::Smaller).trigger();
-                classroom.action(Command::Smaller).trigger();
-                QCOMPARE(scene::zoom(), 0.5);
-                QVERIFY(QRect(QPoint(), demo.form->size()).contains(badge->geometry()));
+                for (const double scale : {0.5, 0.75, 1.0, 1.5, 2.5}) {
+                    classroom.view().show({ViewSize::Mode::Scale, scale});
+                    QCoreApplication::processEvents();
+                    const QImage picture = classroom.picture();
+                    const double s = picture.devicePixelRatio() * scene::zoom() / 15;
+                    const int left = qRound(badge->x() * picture.devicePixelRatio());
+                    int letters = 0;  // where the heading's last letter ends
+                    for (int y = qRound(240 * s); y < qRound(855 * s); ++y) {
+                        for (int x = qRound(3030 * s); x < picture.width(); ++x) {
+                            letters =
+                                qGray(picture.pixel(x, y)) < 100 ? std::max(letters, x) : letters;
+                        }
+                    }
+                    QVERIFY2(letters < left &&
+                                 QRect(QPoint(), demo.form->size()).contains(badge->geometry()),
+                             qPrintable(QStringLiteral("at %1 the heading ends at %2, the badge "
+                                                       "begins at %3")
+                                            .arg(scale)
+                                            .arg(letters)
+                                            .arg(left)));
+                }
                 classroom.action(Command::OriginalSize).trigger();
             } else if (demo.pass == 4) {
                 classroom.action(Command::Pause).trigger();

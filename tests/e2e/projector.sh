@@ -47,8 +47,22 @@ badge_gone() {
     [ "${E2E_SEEN%% *}" -eq 0 ]
 }
 start() {
-    e2e_start_app "$program"
+    e2e_start_app "$program" "$@"
     wid=$(e2e_find_window Velmora 15)
+}
+# The window, its frame included, inside the screen, once the window manager has framed it.
+on_screen() {
+    E2E_SEEN=$(xwininfo -id "$wid" | awk '/Absolute upper-left X/ { x = $4 }
+        /Absolute upper-left Y/ { y = $4 } /^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 }
+        END { print x, y, w, h }')
+    local frame x y w h left right top bottom
+    frame=$(xprop -id "$wid" _NET_FRAME_EXTENTS 2>/dev/null | awk -F' = ' '{ print $2 }' | tr -d ,)
+    [ -n "$frame" ] || return 1
+    read -r x y w h <<<"$E2E_SEEN"
+    read -r left right top bottom <<<"$frame"
+    E2E_SEEN="$E2E_SEEN, frame $frame"
+    [ $((x - left)) -ge 0 ] && [ $((y - top)) -ge 0 ] && [ $((x + w + right)) -le 1920 ] &&
+        [ $((y + h + bottom)) -le 1080 ]
 }
 quit() {
     wmctrl -c Velmora
@@ -111,4 +125,11 @@ lines=$(grep -c 'velmora.ini' "$E2E_TMP/app.log" || true)
 [ "$lines" = 1 ] || e2e_fail "a damaged settings file gave $lines lines about it"
 e2e_wait_for "the window at its layout's size" 10 sized "${client_size[@]}"
 e2e_log "a damaged settings file was passed over"
+quit
+
+# Asked for four times its size, which no screen of 1920 × 1080 holds, it starts at the largest
+# size that fits, frame and all.
+start --scale 4
+e2e_wait_for "the window started at --scale 4 inside the screen (x y width height)" 10 on_screen
+e2e_log "--scale 4 started at the largest size that fits: $E2E_SEEN"
 quit
