@@ -10,8 +10,8 @@ CONFIGURE := cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_
 # prefix, all of them under DESTDIR when it is given.
 PREFIX := /usr/local
 
-.PHONY: run test bench soak sanitize monkey screenshots deps build install package windows \
-	windows-test clean
+.PHONY: run test bench soak sanitize monkey e2e-under-load screenshots deps build install package \
+	windows windows-test clean
 
 deps:
 	@./tools/install-deps.sh build test
@@ -71,6 +71,13 @@ MONKEY_SEED := $(shell date +%s)
 monkey: build
 	@./tools/monkey.sh ./$(BUILD)/velmora $(MONKEY_SECONDS) $(MONKEY_SEED) \
 		./$(BUILD)/tests/close_box ./$(BUILD)/tests/repainted
+
+# Every end-to-end test 20 runs in a row while two processes keep both cores busy, e.g.
+# `make e2e-under-load E2E_RUNS=5`: a test that fails by chance fails here.
+E2E_RUNS := 20
+e2e-under-load: build
+	@./tools/install-deps.sh check
+	@./tools/e2e_under_load.sh $(BUILD) $(E2E_RUNS)
 
 # Velmora for 64-bit Windows, into build-windows/: velmora.exe, the portable zip, the NSIS installer
 # and the MSI, cross-compiled with MinGW-w64 against a Qt for Windows that the first run builds
