@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "demo/form1.h"
-#include "instruments/charge_strip.h"
+#include "physics/charge_strip.h"
 #include "shell/application.h"
 
 namespace {
@@ -72,7 +72,7 @@ class ChargeStripTest : public QObject {
         QFETCH(double, position);
         QFETCH(int, k);
         QFETCH(int, index);
-        QCOMPARE(instruments::packetMarker(position, k), index);
+        QCOMPARE(physics::packetMarker(position, k), index);
     }
 
     void moveCharges_data() {

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@
 #include <cmath>
 
 #include "classroom/classroom.h"
+#include "classroom/remembered.h"
 #include "classroom/window_picture.h"
 #include "demo/form1.h"
 #include "demo_driver.h"
@@ -210,6 +212,57 @@ class ClassroomTest : public QObject {
         }));
     }
 
+    // The elements changed during a run: the time goes on without a jump, each element draws
+    // itself where the coil stands with its own slider position, heading and letter, and is
+    // remembered for the next start; the three compared add a legend. Back to the coil and at
+    // rest, the window is that of a run of the coil alone, pixel for pixel.
+    void elementsThroughARun() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+        QImage coil;
+        {
+            Lesson reference;
+            reference.form->picShirma->hide();
+            QVERIFY(shown::show(*reference.form));
+            DRIVE(reference.run(12));
+            coil = classroomOf(*reference.form).picture();
+        }
+        Lesson d;
+        Form1& f = *d.form;
+        d.form->picShirma->hide();
+        QVERIFY(shown::show(f));
+        DRIVE(d.run(12, [&](Demo& demo) {
+            if (demo.pass == 3) {
+                action(demo, Command::Capacitor).trigger();
+                QCOMPARE(f.sldL->value(), 10);
+                QCOMPARE(f.controls().windowless({"Label2"}).Caption(),
+                         QStringLiteral("Конденсатор (ёмкость) в цепи переменного тока"));
+                QCOMPARE(f.controls().windowless({"Label14"}).Caption(), QStringLiteral("C"));
+                QCOMPARE(f.sldL->accessibleName(), QStringLiteral("Ёмкость конденсатора"));
+                QVERIFY(f.pictok(10).isHidden());
+                QCOMPARE(recall().element, physics::ElementKind::Capacitor);
+            } else if (demo.pass == 4) {
+                // Pass 3 read 0.5 s before the change: no jump in the time.
+                QCOMPARE(f.curX, 8850.0 + 0.5 * 400);
+                QCOMPARE(f.opposition, 1 / (f.omega * 0.1));
+                action(demo, Command::Compare).trigger();
+                f.sldL->setValue(7);
+            } else if (demo.pass == 6) {
+                QVERIFY(f.controls().windowless({"Label20", 1}).Visible());
+                action(demo, Command::Resistor).trigger();
+                QCOMPARE(f.sldL->value(), 1);
+                action(demo, Command::Capacitor).trigger();
+                QCOMPARE(f.sldL->value(), 7);
+                action(demo, Command::Compare).trigger();
+                action(demo, Command::Coil).trigger();
+                QCOMPARE(f.sldL->value(), 1);
+            } else if (demo.pass == 8) {
+                QCOMPARE(f.curX, 8850.0 + 1.5 * 400);
+            }
+        }));
+        QCOMPARE(classroomOf(f).picture(), coil);
+        QCOMPARE(recall().element, physics::ElementKind::Coil);
+    }
+
     // Every command's key does that command exactly once, whichever control has the focus, in
     // the us layout and in the Cyrillic ones that type other letters on the same keys: a key is
     // known by its place (its XKB key code), whatever it types.
@@ -233,6 +286,9 @@ class ClassroomTest : public QObject {
             {"Ctrl+S", 0x1F, Qt::ControlModifier, Command::SavePicture, u"sыіі"},
             {"Ctrl+C", 0x2E, Qt::ControlModifier, Command::CopyPicture, u"cссс"},
             {"V", 0x2F, {}, Command::Phasors, u"vммм"},
+            {"L", 0x26, {}, Command::Coil, u"lддд"},
+            {"C", 0x2E, {}, Command::Capacitor, u"cссс"},
+            {"R", 0x13, {}, Command::Resistor, u"rккк"},
         };
         // The code of a key as the platform reports it: Windows its scan code, X11 and Wayland
         // their XKB key code, the scan code and 8.
@@ -264,6 +320,7 @@ class ClassroomTest : public QObject {
         same("Ctrl+0", Qt::Key_0, Qt::ControlModifier, Command::OriginalSize);
         same("F11", Qt::Key_F11, {}, Command::FullScreen);
         same("F1", Qt::Key_F1, {}, Command::Help);
+        same("3", Qt::Key_3, {}, Command::Compare);
     }
     void keys() {
         QFETCH(int, place);
@@ -547,7 +604,8 @@ class ClassroomTest : public QObject {
                      "Пауза\tP", "Медленнее\t[", "Быстрее\t]", "Обычная скорость\tBackspace",
                      "Крупнее\tCtrl++", "Мельче\tCtrl+-", "Исходный размер\tCtrl+0",
                      "По размеру экрана\t", "Во весь экран\tF11", "Русский\t", "English\t",
-                     "Сбросить вид: исходный размер, русский язык\t", "Векторная диаграмма\tV",
+                     "Сбросить вид: исходный размер, русский язык\t", "Элемент цепи\t",
+                     "Сравнить три элемента\t3", "Векторная диаграмма\tV",
                      "Сохранить картинку…\tCtrl+S", "Копировать картинку\tCtrl+C", "Справка\tF1"}));
         QVERIFY(!form.demoClock().standing());
     }
@@ -585,6 +643,9 @@ class ClassroomTest : public QObject {
         }));
         QCOMPARE(d.pass, 6);
     }
+
+  private:
+    QTemporaryDir settings_;
 };
 
 QTEST_MAIN(ClassroomTest)

@@ -18,11 +18,13 @@ class CommandLineTest : public QObject {
         QTest::addColumn<QString>("language");
         QTest::addColumn<double>("scale");  // 0: no scale asked for
         QTest::addColumn<bool>("fit");
+        QTest::addColumn<int>("element");  // -1: none asked for
         auto row = [](const char* name, QStringList arguments, Action action,
-                      const char* language = "ru", double scale = 0, bool fit = false) {
+                      const char* language = "ru", double scale = 0, bool fit = false,
+                      int element = -1) {
             arguments.prepend(QStringLiteral("velmora"));
             QTest::newRow(name) << arguments << action << QString::fromLatin1(language) << scale
-                                << fit;
+                                << fit << element;
         };
         row("no options: the window as always", {}, Action::Run);
         row("--help", {"--help"}, Action::ShowHelp);
@@ -35,6 +37,9 @@ class CommandLineTest : public QObject {
         row("--scale 1,5 with a comma", {"--scale", "1,5"}, Action::Run, "ru", 1.5);
         row("--scale at both ends", {"--scale", "0.5", "--scale", "4"}, Action::Run, "ru", 4);
         row("--fit", {"--fit"}, Action::Run, "ru", 0, true);
+        row("--element capacitor", {"--element", "capacitor"}, Action::Run, "ru", 0, false, 1);
+        row("--element=resistor", {"--element=resistor"}, Action::Run, "ru", 0, false, 2);
+        row("unknown element", {"--element", "diode"}, Action::Fail);
         row("unknown option", {"--colour"}, Action::Fail);
         row("stray argument", {"extra"}, Action::Fail);
         row("unknown language", {"--lang", "de"}, Action::Fail);
@@ -51,6 +56,7 @@ class CommandLineTest : public QObject {
         QFETCH(QString, language);
         QFETCH(double, scale);
         QFETCH(bool, fit);
+        QFETCH(int, element);
         const CommandLine c = parseCommandLine(arguments);
         QCOMPARE(c.action, action);
         if (action == Action::Fail) {
@@ -64,8 +70,10 @@ class CommandLineTest : public QObject {
         QCOMPARE(c.options.language, language);
         QCOMPARE(c.options.scale.value_or(0), scale);
         QCOMPARE(c.options.fit, fit);
+        QCOMPARE(c.options.element ? static_cast<int>(*c.options.element) : -1, element);
         if (action == Action::ShowHelp) {
-            for (const char* option : {"--help", "--version", "--lang", "--scale", "--fit"}) {
+            for (const char* option :
+                 {"--help", "--version", "--lang", "--scale", "--fit", "--element"}) {
                 QVERIFY2(c.output.contains(QLatin1String(option)), option);
             }
         }

@@ -7,10 +7,12 @@
 #include <limits>
 #include <numbers>
 
-#include "demo/demo_math.h"
 #include "demo/form1.h"
-#include "graphs/plotter.h"
 #include "line_pixels.h"
+#include "physics/element.h"
+#include "physics/generator.h"
+#include "physics/pass.h"
+#include "physics/plotter.h"
 #include "scene/pictures.h"
 #include "shell/application.h"
 #include "shown_form.h"
@@ -18,7 +20,7 @@
 namespace {
 
 constexpr double kPi = 3.14;
-constexpr graphs::GraphFrame kFrame{8850, 400, 1000, 2940, 5220, 8310};
+constexpr physics::GraphFrame kFrame{8850, 400, 1000, 2940, 5220, 8310};
 constexpr QRgb kBlue = qRgb(0, 0, 255);
 constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
@@ -31,8 +33,8 @@ struct Mode {
 };
 
 Mode mode(int number) {
-    const demo::FrequencyMode& row = *demo::frequencyMode(number);
-    return {demo::omegaFor(row, kPi), row.ammeterRange};
+    return {physics::omegaFor(*physics::frequencyMode(number), kPi),
+            physics::element(physics::ElementKind::Coil).ammeterRange(number)};
 }
 
 struct Band {
@@ -55,9 +57,9 @@ Bands sweepOnePeriod(int modeNumber, double inductance, double amplitude) {
     Bands bands;
     for (int j = 0; j < kSteps; ++j) {
         const double theta = 2 * std::numbers::pi * j / kSteps;
-        const graphs::PlotStep s = graphs::plotStep(
+        const physics::PlotStep s = physics::plotStep(
             kFrame,
-            {std::cos(theta), amplitude, 0, std::sin(theta), m.ammeterRange, m.omega, inductance});
+            {std::cos(theta), amplitude, 0, std::sin(theta), m.ammeterRange, m.omega * inductance});
         bands.u.take(s.curU);
         bands.i.take(s.curI);
         bands.p.take(s.curP);
@@ -81,6 +83,7 @@ void plotAt(Form1& form, int modeNumber, double inductance, double amplitude, do
     const Mode m = mode(modeNumber);
     form.omega = m.omega;
     form.inductance = inductance;
+    form.opposition = m.omega * inductance;
     form.PlotGraphs(std::cos(m.omega * t), amplitude, sweepT, std::sin(m.omega * t),
                     m.ammeterRange);
 }
@@ -217,9 +220,9 @@ class GraphsTest : public QObject {
         QFETCH(double, elapsed);
         QFETCH(double, sweepT);
         const Mode m = ::mode(mode);
-        const graphs::PlotStep s = graphs::plotStep(
+        const physics::PlotStep s = physics::plotStep(
             kFrame, {std::cos(m.omega * elapsed), amplitude, sweepT, std::sin(m.omega * elapsed),
-                     m.ammeterRange, m.omega, inductance});
+                     m.ammeterRange, m.omega * inductance});
         QTEST(s.curX, "curX");
         QTEST(s.curU, "curU");
         QTEST(s.curI, "curI");

@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "demo/form1.h"
-#include "instruments/needle_meters.h"
 #include "line_pixels.h"
+#include "physics/needles.h"
 #include "shell/application.h"
 #include "shown_form.h"
 
@@ -32,11 +32,11 @@ const Meter kMeters[] = {
 };
 
 QPoint tipAt(double degrees) {
-    return instruments::needleTip(instruments::degreesToRadians(degrees, kPi), kPi, kNeedleLength);
+    return physics::needleTip(physics::degreesToRadians(degrees, kPi), kPi, kNeedleLength);
 }
 
 QSet<QPoint> needle(const scene::Surface& dial, QPoint tip) {
-    return line_pixels::of(dial, instruments::kNeedlePivot, tip, kDialLineWidth);
+    return line_pixels::of(dial, physics::kNeedlePivot, tip, kDialLineWidth);
 }
 
 // The dial as the screen shows it, border included.
@@ -68,7 +68,7 @@ class NeedleMetersTest : public QObject {
     void radians() {
         QFETCH(double, degrees);
         QFETCH(double, radians);
-        QVERIFY(qAbs(instruments::degreesToRadians(degrees, kPi) - radians) < 1e-12);
+        QVERIFY(qAbs(physics::degreesToRadians(degrees, kPi) - radians) < 1e-12);
     }
 
     void tip_data() {
@@ -112,13 +112,13 @@ class NeedleMetersTest : public QObject {
         const scene::PictureBox& dial = *(form.*m.dial);
 
         (form.*m.update)(first);
-        QCOMPARE(form.*m.angle, instruments::degreesToRadians(first, kPi));
+        QCOMPARE(form.*m.angle, physics::degreesToRadians(first, kPi));
         const QSet<QPoint> firstNeedle = needle(dial, tipAt(first));
         QString bad = line_pixels::mismatches(shown::screen(form), form, dial, firstNeedle, kGrey);
         QVERIFY2(bad.isEmpty(), qPrintable(bad));
 
         (form.*m.update)(second);
-        QCOMPARE(form.*m.angle, instruments::degreesToRadians(second, kPi));
+        QCOMPARE(form.*m.angle, physics::degreesToRadians(second, kPi));
         const QSet<QPoint> secondNeedle = needle(dial, tipAt(second));
         const QImage screen = shown::screen(form);
         bad = line_pixels::mismatches(screen, form, dial, firstNeedle - secondNeedle, m.face);
@@ -136,14 +136,14 @@ class NeedleMetersTest : public QObject {
         Form1 form;
         QVERIFY(shown::show(form));
         scene::PictureBox& dial = *(form.*m.dial);
-        const QSet<QPoint> restNeedle = needle(dial, instruments::kRestNeedleTip);
+        const QSet<QPoint> restNeedle = needle(dial, physics::kRestNeedleTip);
         const QSet<QPoint> plus30 = needle(dial, tipAt(30));
         const QSet<QPoint> minus30 = needle(dial, tipAt(-30));
 
         dial.clearDrawing();
         (form.*m.update)(30);
         dial.repaint();
-        QCOMPARE(form.*m.angle, instruments::degreesToRadians(30, kPi));
+        QCOMPARE(form.*m.angle, physics::degreesToRadians(30, kPi));
         QImage screen = shown::screen(form);
         QString bad = line_pixels::mismatches(screen, form, dial, restNeedle + plus30, kGrey);
         QVERIFY2(bad.isEmpty(), qPrintable(bad));
@@ -195,9 +195,8 @@ class NeedleMetersTest : public QObject {
 
         dial.clearDrawing();
         const QPoint tip = tipAt(last);
-        dial.drawLine(instruments::kNeedlePivot.x(), instruments::kNeedlePivot.y(),
-                      static_cast<float>(tip.x()), static_cast<float>(tip.y()),
-                      instruments::kNeedleGrey);
+        dial.drawLine(physics::kNeedlePivot.x(), physics::kNeedlePivot.y(),
+                      static_cast<float>(tip.x()), static_cast<float>(tip.y()), scene::kGrey);
         const QImage onlyLastNeedle = dialOnScreen(form, dial);
 
         QCOMPARE(afterUpdates.size(), onlyLastNeedle.size());

@@ -138,7 +138,7 @@ class ProjectorTest : public QObject {
         // Level traces, 2 pixels at scale 1, at the heights of a voltage at its peak and of no
         // current; the voltmeter's needle upright and its middle mark, 3 pixels.
         form.omega = 4.71;
-        form.inductance = 0.5;
+        form.opposition = 4.71 * 0.5;
         for (const double t : {0.25, 0.5, 0.75, 1.0}) {
             form.PlotGraphs(1, 0.5, t, 0, 1);
         }

@@ -6,11 +6,11 @@
 #include <QTest>
 #include <fstream>
 
-#include "demo/demo_math.h"
 #include "demo/form1.h"
 #include "demo_driver.h"
-#include "instruments/needle_meters.h"
 #include "line_pixels.h"
+#include "physics/needles.h"
+#include "physics/pass.h"
 #include "shell/application.h"
 #include "shown_form.h"
 
@@ -231,7 +231,7 @@ void RunLoopTest::stopResetsTwiceAndKeepsTheLastSigns() {
     // back at 0 (so at sweepT = elapsed); the second reset then erased it.
     QCOMPARE(f.curX, std::floor(8850 + 20.25 * 400));
     verifyRestState(f);
-    const auto [leftSign, rightSign] = demo::terminalSigns(std::cos(f.omega * 20.25));
+    const auto [leftSign, rightSign] = physics::terminalSigns(std::cos(f.omega * 20.25));
     QCOMPARE(f.Label11->Caption(), QString::fromLatin1(leftSign));
     QCOMPARE(f.Label12->Caption(), QString::fromLatin1(rightSign));
     const QImage shot = d.screen();
@@ -571,11 +571,11 @@ void RunLoopTest::framePacing() {
 namespace {
 
 QSet<QPoint> needlePixels(const scene::Surface& dial, QPoint tip) {
-    return line_pixels::of(dial, instruments::kNeedlePivot, tip, 3);
+    return line_pixels::of(dial, physics::kNeedlePivot, tip, 3);
 }
 
 QSet<QPoint> needlePixels(const scene::Surface& dial, double angle) {
-    return needlePixels(dial, instruments::needleTip(angle, 3.14, 1060));
+    return needlePixels(dial, physics::needleTip(angle, 3.14, 1060));
 }
 
 }  // namespace
@@ -590,7 +590,7 @@ void RunLoopTest::startClearsTheRestNeedles() {
         const QImage screen = demo.screen();
         for (const scene::PictureBox* dial : {demo.form->picamp, demo.form->picvolt}) {
             shown += line_pixels::mismatches(screen, *demo.form, *dial,
-                                             needlePixels(*dial, instruments::kRestNeedleTip),
+                                             needlePixels(*dial, physics::kRestNeedleTip),
                                              scene::toQColor(dial->BackColor()).rgb());
         }
     }));
@@ -613,9 +613,9 @@ void RunLoopTest::aCoverGoneLeavesOneNeedleADial() {
         for (const auto& [dial, angle] :
              {std::pair{f.picamp, f.ammeterAngle}, std::pair{f.picvolt, f.voltmeterAngle}}) {
             const QSet<QPoint> needle = needlePixels(*dial, angle);
-            shown += line_pixels::mismatches(
-                screen, f, *dial, needlePixels(*dial, instruments::kRestNeedleTip) - needle,
-                scene::toQColor(dial->BackColor()).rgb());
+            shown += line_pixels::mismatches(screen, f, *dial,
+                                             needlePixels(*dial, physics::kRestNeedleTip) - needle,
+                                             scene::toQColor(dial->BackColor()).rgb());
             shown += line_pixels::mismatches(screen, f, *dial, needle, qRgb(128, 128, 128));
         }
     }));

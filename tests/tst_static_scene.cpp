@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "demo/form1.h"
+#include "scene/element_drawings.h"
 #include "scene/layout.h"
 #include "scene/pictures.h"
 #include "shell/application.h"
@@ -696,7 +697,8 @@ class TestStaticScene : public QObject {
     void everyElementPaintedOnce() {
         int laidOut = 0;
         QStringList notOnce;
-        for (const scene::Layout* layout : {&scene::controlLayout(), &scene::staticScene()}) {
+        for (const scene::Layout* layout :
+             {&scene::controlLayout(), &scene::staticScene(), &scene::elementScene()}) {
             auto check = [&](const auto& specs) {
                 for (const auto& element : specs) {
                     const auto& elements =

@@ -17,6 +17,7 @@
 
 #include "demo/form1.h"
 #include "scene/colour.h"
+#include "scene/element_drawings.h"
 #include "scene/fonts.h"
 #include "scene/layout.h"
 #include "scene/units.h"
@@ -544,7 +545,8 @@ class TestWindow : public shown::FreshWindowTest {
                         << c.font.points << c.font.bold << c.font.italic << c.box.width() << button;
                 }
             };
-            for (const scene::Layout* layout : {&scene::controlLayout(), &scene::staticScene()}) {
+            for (const scene::Layout* layout :
+                 {&scene::controlLayout(), &scene::staticScene(), &scene::elementScene()}) {
                 addRows(layout->labels, false);
                 addRows(layout->buttons, true);
             }

@@ -40,7 +40,10 @@ struct CommandSpec {
     bool startsGroup;  // a separator before it in the menu
     bool checkable;
     bool ownName;  // a language's name, written in that language whatever the interface's
+    const char* submenu = nullptr;  // the submenu of the context menu it is in, if any
 };
+
+constexpr const char* kElementMenu = QT_TRANSLATE_NOOP("Classroom", "Элемент цепи");
 
 }  // namespace
 
@@ -120,11 +123,42 @@ struct Classroom::Table {
          false,
          false,
          false},
+        {Command::Coil,
+         QT_TRANSLATE_NOOP("Classroom", "Катушка"),
+         {Qt::Key_L, {}},
+         &Classroom::chooseCoil,
+         true,
+         true,
+         false,
+         kElementMenu},
+        {Command::Capacitor,
+         QT_TRANSLATE_NOOP("Classroom", "Конденсатор"),
+         {Qt::Key_C, {}},
+         &Classroom::chooseCapacitor,
+         false,
+         true,
+         false,
+         kElementMenu},
+        {Command::Resistor,
+         QT_TRANSLATE_NOOP("Classroom", "Резистор"),
+         {Qt::Key_R, {}},
+         &Classroom::chooseResistor,
+         false,
+         true,
+         false,
+         kElementMenu},
+        {Command::Compare,
+         QT_TRANSLATE_NOOP("Classroom", "Сравнить три элемента"),
+         {Qt::Key_3, {}},
+         &Classroom::toggleComparison,
+         false,
+         true,
+         false},
         {Command::Phasors,
          QT_TRANSLATE_NOOP("Classroom", "Векторная диаграмма"),
          {Qt::Key_V, {}},
          &Classroom::togglePhasors,
-         true,
+         false,
          true,
          false},
         {Command::SavePicture,
@@ -157,6 +191,8 @@ Classroom::Classroom(Targets targets)
     QWidget& window = targets_.window;
     menu_ = new QMenu(&window);
     languages_ = new QActionGroup(this);
+    elements_ = new QActionGroup(this);
+    QMenu* submenu = nullptr;
     for (const CommandSpec& row : Table::kCommands) {
         auto* action = new QAction(&window);
         QList<QKeySequence> shortcuts;
@@ -175,13 +211,23 @@ Classroom::Classroom(Targets targets)
         if (row.startsGroup) {
             menu_->addSeparator();
         }
-        menu_->addAction(action);
+        if (!row.submenu) {
+            menu_->addAction(action);
+        } else {
+            if (!submenu) {
+                submenu = menu_->addMenu(QString());
+            }
+            submenu->addAction(action);
+        }
         connect(action, &QAction::triggered, this, row.run);
         actions_[static_cast<std::size_t>(row.command)] = action;
     }
     for (const Command language : {Command::Russian, Command::English}) {
         languages_->addAction(&action(language));
         action(language).setEnabled(static_cast<bool>(targets_.program.switchLanguage));
+    }
+    for (const Command element : {Command::Coil, Command::Capacitor, Command::Resistor}) {
+        elements_->addAction(&action(element));
     }
     action(Command::Pause).setEnabled(false);
     // Full screen is left with Esc too, a key that does nothing else in the window.
@@ -272,6 +318,11 @@ void Classroom::retranslate() {
     for (const CommandSpec& row : Table::kCommands) {
         action(row.command).setText(row.ownName ? QString::fromUtf8(row.text) : tr(row.text));
     }
+    for (QAction* entry : menu_->actions()) {
+        if (entry->menu()) {
+            entry->setText(tr(kElementMenu));
+        }
+    }
     showTime();
 }
 
@@ -347,13 +398,48 @@ void Classroom::resetView() {
     }
 }
 
+void Classroom::chooseCoil() {
+    chooseElement(physics::ElementKind::Coil);
+}
+
+void Classroom::chooseCapacitor() {
+    chooseElement(physics::ElementKind::Capacitor);
+}
+
+void Classroom::chooseResistor() {
+    chooseElement(physics::ElementKind::Resistor);
+}
+
+void Classroom::chooseElement(physics::ElementKind kind) {
+    targets_.circuit.setElement(kind);
+    rememberElement(kind);
+}
+
+void Classroom::toggleComparison() {
+    targets_.circuit.setComparing(action(Command::Compare).isChecked());
+}
+
+void Classroom::elementChanged() {
+    const physics::ElementKind kind = targets_.circuit.element();
+    action(kind == physics::ElementKind::Coil        ? Command::Coil
+           : kind == physics::ElementKind::Capacitor ? Command::Capacitor
+                                                     : Command::Resistor)
+        .setChecked(true);
+    action(Command::Compare).setChecked(targets_.circuit.comparing());
+    badge_->place();
+    if (phasors_) {
+        phasors_->follow();
+    }
+}
+
 void Classroom::togglePhasors() {
     if (phasors_) {
         view_->setSidePanel(nullptr, 0);
         delete phasors_;
         phasors_ = nullptr;
     } else {
-        phasors_ = new PhasorPanel(targets_.window, targets_.instant, targets_.pi);
+        phasors_ = new PhasorPanel(targets_.window, {targets_.instant, targets_.circuit.comparing,
+                                                     targets_.circuit.positionOf, targets_.pi});
         QWidget::setTabOrder(targets_.lastControl, phasors_);
         scene::addToScreenReaders(targets_.window, *phasors_);
         view_->setSidePanel(phasors_, PhasorPanel::kWidth);
@@ -440,18 +526,30 @@ void Classroom::showHelp() {
 }
 
 Classroom& attachClassroom(Form1& form, Classroom::Targets::Program program) {
-    auto* classroom = new Classroom(
-        {form, Form1::laidOutSize(), form.demoClock(), [&form] { return windowPicture(form); },
-         [&form] {
-             return form.controls()
-                 .windowless({"Label2"})
-                 .textBounds()
-                 .translated(form.innerOrigin());
-         },
-         &form.controls().widget(scene::tabOrder().back()), [&form] { return form.shownInstant(); },
-         form.pi, std::move(program)});
+    auto* classroom =
+        new Classroom({form,
+                       Form1::laidOutSize(),
+                       form.demoClock(),
+                       [&form] { return windowPicture(form); },
+                       [&form] {
+                           return form.controls()
+                               .windowless({"Label2"})
+                               .textBounds()
+                               .translated(form.innerOrigin());
+                       },
+                       &form.controls().widget(scene::tabOrder().back()),
+                       {[&form] { return form.element(); },
+                        [&form](physics::ElementKind kind) { form.setElement(kind); },
+                        [&form] { return form.comparing(); },
+                        [&form](bool comparing) { form.setComparing(comparing); },
+                        [&form](physics::ElementKind kind) { return form.positionOf(kind); }},
+                       [&form] { return form.shownInstant(); },
+                       form.pi,
+                       std::move(program)});
     QObject::connect(&form, &Form1::switched, classroom, &Classroom::switched);
     QObject::connect(&form, &Form1::shownChanged, classroom, &Classroom::shownChanged);
+    QObject::connect(&form, &Form1::elementChanged, classroom, &Classroom::elementChanged);
+    classroom->elementChanged();
     return *classroom;
 }
 

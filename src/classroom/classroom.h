@@ -11,7 +11,8 @@
 #include <array>
 #include <functional>
 
-#include "demo/demo_math.h"
+#include "physics/element.h"
+#include "physics/pass.h"
 
 class DemoClock;
 class FocusRing;
@@ -52,6 +53,10 @@ class Classroom : public QObject {
         Russian,
         English,
         ResetView,
+        Coil,
+        Capacitor,
+        Resistor,
+        Compare,
         Phasors,
         SavePicture,
         CopyPicture,
@@ -75,8 +80,16 @@ class Classroom : public QObject {
         std::function<QRect()> heading;
         // The window's last control in its tab order: the phasor diagram comes after it.
         QWidget* lastControl;
+        // The element in the circuit, and the three compared: what the demonstration offers.
+        struct Circuit {
+            std::function<physics::ElementKind()> element;
+            std::function<void(physics::ElementKind)> setElement;
+            std::function<bool()> comparing;
+            std::function<void(bool)> setComparing;
+            std::function<int(physics::ElementKind)> positionOf;
+        } circuit;
         // What the displays show, for the phasor diagram, and the demonstration's pi.
-        std::function<demo::Instant()> instant;
+        std::function<physics::Instant()> instant;
         double pi;
         // What the program around the window provides.
         struct Program {
@@ -104,6 +117,8 @@ class Classroom : public QObject {
     void switched(bool running);
     // What the displays show has changed.
     void shownChanged();
+    // The element in the circuit changed, or the comparison was shown or hidden.
+    void elementChanged();
 
     // The phasor diagram, while it is open.
     PhasorPanel* phasors() const { return phasors_; }
@@ -152,6 +167,11 @@ class Classroom : public QObject {
     void russian();
     void english();
     void resetView();
+    void chooseCoil();
+    void chooseCapacitor();
+    void chooseResistor();
+    void chooseElement(physics::ElementKind kind);
+    void toggleComparison();
     void togglePhasors();
     void savePicture();
     void copyPicture();
@@ -164,6 +184,7 @@ class Classroom : public QObject {
     Targets targets_;
     std::array<QAction*, kCommandCount> actions_{};
     QActionGroup* languages_ = nullptr;
+    QActionGroup* elements_ = nullptr;
     QAction* leaveFullScreen_ = nullptr;
     QMenu* menu_ = nullptr;
     ProjectorView* view_ = nullptr;

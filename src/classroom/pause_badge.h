@@ -25,13 +25,15 @@ class PauseBadge : public QWidget {
     // What it shows for that time, in the interface language; empty at normal speed.
     static QString text(bool paused, int slowdown);
 
+    // The heading changed (another element's): the badge keeps clear of its letters.
+    void place();
+
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
-    void place();
     void follow();
 
     scene::Surface& window_;

@@ -11,9 +11,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "classroom/phasors.h"
-#include "graphs/plotter.h"
+#include "physics/phasors.h"
 #include "scene/colour.h"
+#include "scene/element_drawings.h"
 #include "scene/fonts.h"
 #include "scene/units.h"
 
@@ -31,8 +31,9 @@ constexpr int kArrowMargin = 12;
 constexpr double kArcRadius = 24;
 // How often the numbers of a moving instant change, at the most.
 constexpr int kNumbersMs = 100;
-// The rows of an instant: u, i and p, the last three numbers.
-constexpr int kInstantRows = 3;
+// How much of the circle the longest arrow of each kind fills, at most.
+constexpr double kVoltageFill = 0.9;
+constexpr double kCurrentFill = 0.6;
 
 void arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour) {
     p.setPen(QPen(colour, 3 * scene::zoom(), Qt::SolidLine, Qt::RoundCap));
@@ -75,28 +76,49 @@ QString joined(const QList<phasors::Entry>& entries, QString phasors::Entry::*te
 
 }  // namespace
 
-PhasorPanel::PhasorPanel(QWidget& window, std::function<demo::Instant()> instant, double pi)
-    : QWidget(&window), instant_(std::move(instant)), pi_(pi) {
+PhasorPanel::PhasorPanel(QWidget& window, Source source)
+    : QWidget(&window), source_(std::move(source)) {
     // It paints every pixel of itself: the window need not paint anything under it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     heading_ = new QLabel(this);
-    const int count = static_cast<int>(
-        phasors::entries(phasors::quantities(instant_(), pi_), phasors::interfaceLocale()).size());
-    for (int i = 0; i <= count; ++i) {  // the numbers and the circle's
-        auto* row = new QLabel(this);
-        row->setTextFormat(Qt::RichText);
-        row->setWordWrap(true);
-        row->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // Reached by the arrow keys from the panel, not by Tab: one stop for the whole diagram.
-        row->setFocusPolicy(Qt::ClickFocus);
-        row->installEventFilter(this);
-        rows_.push_back(row);
-    }
     showLast_.setSingleShot(true);
     connect(&showLast_, &QTimer::timeout, this, &PhasorPanel::showInstant);
-    phi_.setText(QStringLiteral("φ = 90°"));
     follow();
+}
+
+physics::Instant PhasorPanel::instantOf(physics::ElementKind kind) const {
+    physics::Instant instant = source_.instant();
+    instant.settings.element = kind;
+    instant.settings.position = source_.positionOf(kind);
+    return instant;
+}
+
+std::vector<physics::ElementKind> PhasorPanel::shownElements() const {
+    if (source_.comparing()) {
+        return {physics::kElementKinds.begin(), physics::kElementKinds.end()};
+    }
+    return {source_.instant().settings.element};
+}
+
+QList<phasors::Entry> PhasorPanel::entriesNow() const {
+    const QLocale locale = phasors::interfaceLocale();
+    if (!source_.comparing()) {
+        const physics::Instant instant = source_.instant();
+        const physics::Quantities q = physics::quantities(instant, source_.pi);
+        return phasors::entries(instant.settings.element, q, locale)
+               << phasors::radii(physics::radiusFor(q.voltage, kVoltageFill),
+                                 physics::radiusFor(q.current, kCurrentFill), locale);
+    }
+    std::array<physics::Quantities, 3> q{};
+    std::array<double, 3> radii{};
+    for (const physics::ElementKind kind : physics::kElementKinds) {
+        const auto k = static_cast<std::size_t>(kind);
+        q.at(k) = physics::quantities(instantOf(kind), source_.pi);
+        radii.at(k) = physics::radiusFor(q.at(k).current, kCurrentFill);
+    }
+    return phasors::comparedEntries(q, locale)
+           << phasors::comparedRadii(physics::radiusFor(q[0].voltage, kVoltageFill), radii, locale);
 }
 
 QRect PhasorPanel::diagram() const {
@@ -122,7 +144,6 @@ void PhasorPanel::layOut() {
         row->resize(inside, row->heightForWidth(inside));
     }
     phiFont_ = numbers;
-    phi_.prepare(QTransform(), phiFont_);
     int top = diagram().bottom() + margin;
     for (QLabel* row : rows_) {
         row->move(margin, top);
@@ -142,37 +163,55 @@ void PhasorPanel::follow() {
 
 void PhasorPanel::showInstant() {
     sinceShown_.start();
-    const demo::Instant instant = instant_();
-    const phasors::Quantities q = phasors::quantities(instant, pi_);
-    QList<phasors::Entry> entries = phasors::entries(q, phasors::interfaceLocale());
-    entries << phasors::radii(phasors::radiusFor(q.voltage), phasors::radiusFor(q.current),
-                              phasors::interfaceLocale());
-    const bool settingsChanged = !shownSettings_ || *shownSettings_ != instant.settings;
-    const auto firstShown = settingsChanged ? 0 : entries.size() - 1 - kInstantRows;
-    for (auto i = firstShown; i < entries.size(); ++i) {
-        QLabel* row = rows_[static_cast<std::size_t>(i)];
-        row->setText(entries[i].shown);
-        row->setAccessibleName(entries[i].spoken);
+    const std::pair shown{source_.instant().settings, source_.comparing()};
+    const bool settingsChanged = !shownSettings_ || *shownSettings_ != shown;
+    const QList<phasors::Entry> entries = entriesNow();
+    // As many rows as numbers: an element or a frequency may have a number more or fewer.
+    const auto count = static_cast<std::size_t>(entries.size());
+    while (rows_.size() > count) {
+        if (rows_.back()->hasFocus()) {
+            setFocus(Qt::OtherFocusReason);
+        }
+        delete rows_.back();
+        rows_.pop_back();
+    }
+    while (rows_.size() < count) {
+        auto* row = new QLabel(this);
+        row->setTextFormat(Qt::RichText);
+        row->setWordWrap(true);
+        row->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Reached by the arrow keys from the panel, not by Tab: one stop for the whole diagram.
+        row->setFocusPolicy(Qt::ClickFocus);
+        row->installEventFilter(this);
+        row->show();
+        rows_.push_back(row);
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        rows_[i]->setText(entries[static_cast<qsizetype>(i)].shown);
+        rows_[i]->setAccessibleName(entries[static_cast<qsizetype>(i)].spoken);
     }
     if (settingsChanged) {
-        shownSettings_ = instant.settings;
+        shownSettings_ = shown;
         heading_->setText(tr("Векторная диаграмма"));
         setAccessibleName(tr("Векторная диаграмма"));
         setAccessibleDescription(
-            tr("Стрелки напряжения (синяя) и тока (красная) вращаются против часовой стрелки; "
-               "ток отстаёт на четверть оборота. Их проекции на вертикальную ось — напряжение и "
-               "ток в это мгновение. Числа под диаграммой читаются по одному клавишами со "
-               "стрелками вверх и вниз."));
+            shown.second
+                ? tr("Стрелка напряжения (синяя) и стрелки токов катушки, конденсатора и "
+                     "резистора, каждая своим цветом, вращаются против часовой стрелки: ток "
+                     "катушки отстаёт на четверть оборота, ток конденсатора опережает на четверть "
+                     "оборота, ток резистора совпадает по фазе. Числа под диаграммой читаются по "
+                     "одному клавишами со стрелками вверх и вниз.")
+                : tr("Стрелки напряжения (синяя) и тока (красная) вращаются против часовой "
+                     "стрелки; угол между ними — сдвиг фаз φ. Их проекции на вертикальную ось — "
+                     "напряжение и ток в это мгновение. Числа под диаграммой читаются по одному "
+                     "клавишами со стрелками вверх и вниз."));
         layOut();
+        update();
     }
 }
 
 QString PhasorPanel::numbers() const {
-    const phasors::Quantities q = phasors::quantities(instant_(), pi_);
-    QList<phasors::Entry> entries = phasors::entries(q, phasors::interfaceLocale());
-    entries << phasors::radii(phasors::radiusFor(q.voltage), phasors::radiusFor(q.current),
-                              phasors::interfaceLocale());
-    return joined(entries, &phasors::Entry::copied);
+    return joined(entriesNow(), &phasors::Entry::copied);
 }
 
 bool PhasorPanel::moveAmongRows(int step) {
@@ -295,34 +334,71 @@ void PhasorPanel::paintEvent(QPaintEvent* event) {
     p.setRenderHint(QPainter::Antialiasing);
 
     const QPointF origin = QRectF(square).center();
-    const demo::Instant instant = instant_();
-    const phasors::Quantities q = phasors::quantities(instant, pi_);
-    const phasors::Arrows tips = phasors::arrows(instant, pi_);
     const double reach = square.width() / 2.0 - scene::zoomed(kArrowMargin);
     const auto onScreen = [&](QPointF tip, double radius) {
         return origin + QPointF(tip.x(), -tip.y()) * (reach / radius);
     };
-    const QPointF voltageTip = onScreen(tips.voltage, phasors::radiusFor(q.voltage));
-    const QPointF currentTip = onScreen(tips.current, phasors::radiusFor(q.current));
-    const QColor voltage = scene::toQColor(graphs::kVoltageBlue);
-    const QColor current = scene::toQColor(graphs::kCurrentRed);
+    const std::vector<physics::ElementKind> elements = shownElements();
+    const bool comparing = elements.size() > 1;
+    const physics::Instant instant = instantOf(elements.front());
+    const physics::Quantities q = physics::quantities(instant, source_.pi);
+    const QPointF voltageTip = onScreen(physics::arrows(instant, source_.pi).voltage,
+                                        physics::radiusFor(q.voltage, kVoltageFill));
+    const QColor voltage = scene::toQColor(scene::kVoltageBlue);
+    struct Current {
+        physics::ElementKind kind;
+        QPointF tip;
+        QColor colour;
+    };
+    std::vector<Current> currents;
+    for (const physics::ElementKind kind : elements) {
+        const physics::Instant its = instantOf(kind);
+        const physics::Quantities qi = physics::quantities(its, source_.pi);
+        currents.push_back(
+            {kind,
+             onScreen(physics::arrows(its, source_.pi).current,
+                      physics::radiusFor(qi.current, kCurrentFill)),
+             scene::toQColor(comparing ? scene::comparedColour(kind) : scene::kCurrentRed)});
+    }
     projection(p, voltageTip, origin, voltage);
-    projection(p, currentTip, origin, current);
+    for (const Current& c : currents) {
+        projection(p, c.tip, origin, c.colour);
+    }
 
-    // The quarter turn from the current to the voltage.
-    const double from = qRadiansToDegrees(std::atan2(tips.current.y(), tips.current.x()));
-    const double radius = kArcRadius * scene::zoom();
-    p.setPen(QPen(Qt::black, 1.5 * scene::zoom()));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(origin - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)),
-              qRound(from * 16), 90 * 16);
-    const double middle = qDegreesToRadians(from + 45);
-    const QSizeF size = phi_.size();
-    const QPointF label = origin + QPointF(std::cos(middle), -std::sin(middle)) *
-                                       (radius + 0.6 * std::hypot(size.width(), size.height()));
     p.setFont(phiFont_);
-    p.drawStaticText(label - QPointF(size.width() / 2, size.height() / 2), phi_);
-
-    arrow(p, origin, currentTip, current);
+    if (!comparing) {
+        // The angle φ from the current to the voltage: a quarter turn on for the coil, back for
+        // the capacitor, none for the resistor.
+        const double phase = physics::element(elements.front()).phaseDegrees;
+        const QPointF from = currents.front().tip - origin;
+        const double start = qRadiansToDegrees(std::atan2(-from.y(), from.x()));
+        const double radius = kArcRadius * scene::zoom();
+        p.setPen(QPen(Qt::black, 1.5 * scene::zoom()));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(origin - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)),
+                  qRound(start * 16), qRound(phase * 16));
+        const QString text = QStringLiteral("φ = %1°").arg(phase, 0, 'f', 0);
+        const QSizeF size = QFontMetricsF(phiFont_).size(Qt::TextSingleLine, text);
+        const double middle = qDegreesToRadians(start + (phase == 0 ? -45 : phase / 2));
+        const QPointF label = origin + QPointF(std::cos(middle), -std::sin(middle)) *
+                                           (radius + 0.6 * std::hypot(size.width(), size.height()));
+        p.drawText(QRectF(label - QPointF(size.width() / 2, size.height() / 2), size),
+                   Qt::AlignCenter, text);
+    }
+    // The voltage's arrow under the currents': a current in step with it lies along it, shorter.
     arrow(p, origin, voltageTip, voltage);
+    for (const Current& c : currents) {
+        arrow(p, origin, c.tip, c.colour);
+        if (comparing) {
+            // Each current's element by its letter, beyond its arrow's tip.
+            const QLineF along(origin, c.tip);
+            QLineF beyond = along;
+            beyond.setLength(along.length() + 14 * scene::zoom());
+            p.setPen(c.colour);
+            const QString letter(QLatin1Char(physics::element(c.kind).symbol));
+            const QSizeF size = QFontMetricsF(phiFont_).size(Qt::TextSingleLine, letter);
+            p.drawText(QRectF(beyond.p2() - QPointF(size.width() / 2, size.height() / 2), size),
+                       Qt::AlignCenter, letter);
+        }
+    }
 }

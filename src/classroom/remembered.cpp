@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QSettings>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -14,6 +15,9 @@ class Texts {
 const QString kSize = QStringLiteral("view/size");
 const QString kScale = QStringLiteral("view/scale");
 const QString kLanguage = QStringLiteral("language");
+const QString kElement = QStringLiteral("element");
+
+constexpr std::array<const char*, 3> kElementNames{"coil", "capacitor", "resistor"};
 
 // One file in the user's folder for settings: ~/.config/velmora/velmora.ini on Linux,
 // %APPDATA%\velmora\velmora.ini on Windows.
@@ -44,7 +48,7 @@ Remembered recall() {
     const Kept kept;
     Remembered remembered;
     // Garbage in the file reads as keys of no meaning.
-    const QStringList known{kSize, kScale, kLanguage};
+    const QStringList known{kSize, kScale, kLanguage, kElement};
     const QStringList keys = kept.allKeys();
     bool damaged = kept.status() != QSettings::NoError ||
                    std::any_of(keys.begin(), keys.end(),
@@ -61,8 +65,12 @@ Remembered recall() {
             damaged = true;
         }
     }
+    if (!damaged && kept.contains(kElement)) {
+        remembered.element = elementNamed(kept.value(kElement).toString());
+        damaged = !remembered.element;
+    }
     if (damaged) {
-        return {std::nullopt, {}, QDir::toNativeSeparators(kept.fileName())};
+        return {std::nullopt, {}, std::nullopt, QDir::toNativeSeparators(kept.fileName())};
     }
     return remembered;
 }
@@ -91,4 +99,21 @@ void remember(const ViewSize& size) {
 
 void rememberLanguage(const QString& language) {
     Kept().setValue(kLanguage, language);
+}
+
+void rememberElement(physics::ElementKind element) {
+    Kept().setValue(kElement, nameOf(element));
+}
+
+std::optional<physics::ElementKind> elementNamed(const QString& name) {
+    for (const physics::ElementKind kind : physics::kElementKinds) {
+        if (name == QLatin1String(kElementNames.at(static_cast<std::size_t>(kind)))) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
+QString nameOf(physics::ElementKind element) {
+    return QString::fromLatin1(kElementNames.at(static_cast<std::size_t>(element)));
 }

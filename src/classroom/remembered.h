@@ -4,13 +4,16 @@
 #include <optional>
 
 #include "classroom/projector_view.h"
+#include "physics/element.h"
 
 // What the program keeps of a teacher's choices from one start to the next: the size the window
-// is shown at and the interface language, per user, where the platform keeps programs' settings.
-// Nothing of the demonstration itself is kept: each start is at rest.
+// is shown at, the interface language and the element in the circuit, per user, where the
+// platform keeps programs' settings. Nothing of the demonstration itself is kept: each start is at
+// rest.
 struct Remembered {
     std::optional<ViewSize> size;
     QString language;  // "ru" or "en"; empty when none was kept
+    std::optional<physics::ElementKind> element;
     // A settings file that cannot be read, is damaged or holds values the program does not
     // know: it is passed over, and this names it.
     QString unreadable;
@@ -24,3 +27,8 @@ QString unreadableNotice(const QString& path);
 
 void remember(const ViewSize& size);
 void rememberLanguage(const QString& language);
+void rememberElement(physics::ElementKind element);
+
+// An element by the name the command line and the settings give it: coil, capacitor or resistor.
+std::optional<physics::ElementKind> elementNamed(const QString& name);
+QString nameOf(physics::ElementKind element);

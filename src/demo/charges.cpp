@@ -1,12 +1,12 @@
 // The charge packet moved along the wires.
 
 #include "demo/form1.h"
-#include "instruments/charge_strip.h"
-#include "scene/conversions.h"
+#include "physics/charge_strip.h"
+#include "physics/conversions.h"
 
 void Form1::MoveCharges(double chargePosition, double wireColour, double previousChargePosition) {
-    using instruments::kPacketSize;
-    using instruments::packetMarker;
+    using physics::kPacketSize;
+    using physics::packetMarker;
     // The new packet is shown before the old one is hidden, so markers that belong to both end
     // hidden; the next call with an unchanged position shows them again. A marker that does not
     // exist stops the call there: the markers changed before it keep their new state.

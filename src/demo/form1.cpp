@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "physics/conversions.h"
+#include "scene/element_drawings.h"
 #include "scene/pictures.h"
 #include "scene/screen_reader.h"
 #include "scene/units.h"
@@ -12,7 +14,7 @@
 namespace {
 
 template <class T, std::size_t N>
-T& element(const std::array<T*, N>& family, std::string_view name, int index) {
+T& familyMember(const std::array<T*, N>& family, std::string_view name, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= N) {
         throw scene::ControlError({name, index});
     }
@@ -77,8 +79,8 @@ Form1::Form1(Platform platform)
     resize(innerSize());
 
     controls_ = std::make_unique<scene::Controls>(
-        *this, std::initializer_list<const scene::Layout*>{&scene::controlLayout(),
-                                                           &scene::staticScene()});
+        *this, std::initializer_list<const scene::Layout*>{
+                   &scene::controlLayout(), &scene::staticScene(), &scene::elementScene()});
     const scene::Controls& c = *controls_;
     sldW = &c.get<QSlider>({"sldW"});
     sldU = &c.get<QSlider>({"sldU"});
@@ -100,6 +102,12 @@ Form1::Form1(Platform platform)
     for (int i = 0; i < static_cast<int>(tok_.size()); ++i) {
         tok_[static_cast<std::size_t>(i)] = &c.get<Tavik::Mark>({"tok", i});
     }
+    // The coil is in the circuit, the other elements' drawings hidden.
+    for (const physics::ElementKind kind : physics::kElementKinds) {
+        positions_[static_cast<std::size_t>(kind)] = physics::element(kind).startPosition;
+    }
+    scene::drawElement(*controls_, element_);
+    scene::showComparisonLegend(*controls_, false);
 
     QWidget* previous = nullptr;
     for (const scene::Id& id : scene::tabOrder()) {
@@ -132,11 +140,11 @@ Form1::Form1(Platform platform)
 
 Form1::~Form1() = default;
 
-demo::Settings Form1::settingsNow() const {
-    return {sldW->value(), sldU->value(), sldL->value()};
+physics::Settings Form1::settingsNow() const {
+    return {sldW->value(), sldU->value(), sldL->value(), element_};
 }
 
-demo::Instant Form1::shownInstant() const {
+physics::Instant Form1::shownInstant() const {
     if (activeRuns_ > 0) {
         return lastPass_;
     }
@@ -152,11 +160,11 @@ QSize Form1::laidOutSize() {
 }
 
 scene::PictureBox& Form1::pictok(int index) const {
-    return element(pictok_, "pictok", index);
+    return familyMember(pictok_, "pictok", index);
 }
 
 Tavik::Mark& Form1::tok(int index) const {
-    return element(tok_, "tok", index);
+    return familyMember(tok_, "tok", index);
 }
 
 void Form1::Form_Load() {
@@ -184,19 +192,26 @@ void Form1::handle(void (Form1::*handler)()) {
     if (ending_) {
         return;  // nothing runs on a window that is closing, nor draws on it
     }
+    // A failed control operation (a control that does not exist, a value a control cannot take)
+    // ends the handler in progress; the program goes on. Nothing else (out of memory) is caught.
     try {
         (this->*handler)();
-    } catch (const scene::ControlFailure&) {
-        // A failed control operation ends the handler in progress; the program goes on. When it
-        // ended the run itself, the switch must not go on saying "on": it is turned off and the
-        // displays are put at rest, as by a press of the switch.
-        if (activeRuns_ == 0 && running == 1) {
-            picOn->setAppearance(scene::Appearance::Flat);
-            picOn->setBackColor(scene::kLightGrey);
-            running = 0;
-            emit switched(false);
-            ResetDemo();
-        }
+    } catch (const scene::ControlError&) {
+        turnOffAfterFailure();
+    } catch (const conversions::ConversionError&) {
+        turnOffAfterFailure();
+    }
+}
+
+// When the failure ended the run itself, the switch must not go on saying "on": it is turned off
+// and the displays are put at rest, as by a press of the switch.
+void Form1::turnOffAfterFailure() {
+    if (activeRuns_ == 0 && running == 1) {
+        picOn->setAppearance(scene::Appearance::Flat);
+        picOn->setBackColor(scene::kLightGrey);
+        running = 0;
+        emit switched(false);
+        ResetDemo();
     }
 }
 
@@ -219,6 +234,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         controls_->retranslate();
+        showElementTexts();
     }
     Surface::changeEvent(event);
 }

@@ -8,10 +8,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "demo/demo_clock.h"
-#include "demo/demo_math.h"
+#include "physics/element.h"
+#include "physics/pass.h"
 #include "scene/controls.h"
 #include "scene/picture_box.h"
 #include "scene/surface.h"
@@ -63,7 +65,8 @@ class Form1 : public scene::Surface {
     // --- Demonstration state (empty members start at 0) -----------------------------------
     double omega = 0;               // radians per second
     double pi = 0;                  // 3.14: every multiple or fraction of pi is formed from it
-    double inductance = 0;          // sldL ÷ 2
+    double inductance = 0;          // the value on sldL: the coil's L, sldL ÷ 2 (or C or R)
+    double opposition = 0;          // what the element opposes at omega: omega × inductance
     std::int16_t needleLength = 0;  // twips
     std::int16_t running = 0;       // 1 = run
     std::int16_t graphX0 = 0;       // twips
@@ -88,7 +91,8 @@ class Form1 : public scene::Surface {
     // --- Start-up, run loop, reset and handlers -------------------------------------------
     void Form_Load();
     void RunDemo();
-    // (voltagePhase, currentPhase) = (cos(omega·t), sin(omega·t)).
+    // (voltagePhase, currentPhase) = (cos(omega·t), sin(omega·t)) for the coil; the current's
+    // phase is the element's.
     std::pair<double, double> Phases(double t) const;
     void ResetDemo();
     void picOn_Click();
@@ -124,12 +128,25 @@ class Form1 : public scene::Surface {
     // The time the run loop follows: it can be paused and slowed down.
     DemoClock& demoClock() { return demoClock_; }
 
+    // --- The element in the circuit and the three compared ----------------------------------
+    // The coil unless another is chosen. Each element keeps its own position of sldL, which the
+    // slider shows while it is in the circuit; a run goes on through a change, its time without
+    // a jump, the curves changing shape where the change came, as when a slider moves.
+    physics::ElementKind element() const { return element_; }
+    void setElement(physics::ElementKind kind);
+    // The position of sldL that an element has, the one in the circuit's being the slider's own.
+    int positionOf(physics::ElementKind kind) const;
+    // The current graph shows the three elements' currents for the same generator at once, each
+    // in its colour, with a legend; the selected element's is the one the pen traces.
+    bool comparing() const { return comparing_; }
+    void setComparing(bool comparing);
+
     // True once the program is ending (exit button or close box): no loop runs on.
     bool isEnding() const { return ending_; }
 
     // The instant the displays show, for views beside them: the last pass's settings and time,
     // or at rest the sliders' settings at the start instant.
-    demo::Instant shownInstant() const;
+    physics::Instant shownInstant() const;
 
     // The client area at the layout's zoom.
     QSize innerSize() const override;
@@ -137,6 +154,8 @@ class Form1 : public scene::Surface {
     static QSize laidOutSize();
 
   signals:
+    // The element in the circuit changed, or the comparison was shown or hidden.
+    void elementChanged();
     // The switch was pressed, or a failure that ended the run turned it off: `on` says whether a
     // run is on now.
     void switched(bool on);
@@ -153,18 +172,25 @@ class Form1 : public scene::Surface {
 
   private:
     // The sliders' positions now.
-    demo::Settings settingsNow() const;
+    physics::Settings settingsNow() const;
     // The needle a dial's repaint draws: at rest the rest needle; while a run is on, the needle at
     // the angle the run gave it last, so that a dial never shows two.
     void repaintNeedle(scene::Surface& dial, double storedAngle);
     // One needle update on a dial: erase the last needle, draw the new one, store its angle.
     void swingNeedle(scene::Surface& dial, scene::ColourNumber background, double& storedAngle,
                      double degrees);
+    // The other elements' currents on the graph while the three are compared: one step of each
+    // at the pass's instant, from the x the pass's segments start at and their own last heights,
+    // drawn before the pass's own curves, which lie over them.
+    void PlotCompared(double elapsed, double amplitude, double sweepT);
+    // The element's texts again, in the language now.
+    void showElementTexts();
     // The yield's wait while the run is paused: until something changes what it shows.
     void waitForChange();
     void endProgram();
     // Runs a handler as the toolkit would: a failed control operation ends it there.
     void handle(void (Form1::*handler)());
+    void turnOffAfterFailure();
 
     // Counts the activations of the run loop on the stack while one runs.
     class ActiveRun {
@@ -189,5 +215,11 @@ class Form1 : public scene::Surface {
     int activeRuns_ = 0;
     bool restartRequested_ = false;  // a start pressed inside a run's yield, after a stop
     qint64 nextFrameNs_ = 0;
-    demo::Instant lastPass_{};
+    physics::Instant lastPass_{};
+    physics::ElementKind element_ = physics::ElementKind::Coil;
+    std::array<int, 3> positions_{};  // of sldL, for each element but the one in the circuit
+    bool comparing_ = false;
+    // The last height of each element's current on the graph while compared, twips; empty until
+    // its first step since the comparison began or the graphs were put at rest.
+    std::array<std::optional<double>, 3> comparedPrev_{};
 };

@@ -1,8 +1,9 @@
 // The time graphs: one step of the three curves, the end-of-sweep wrap and the rest state.
 
 #include "demo/form1.h"
-#include "graphs/plotter.h"
-#include "scene/conversions.h"
+#include "physics/conversions.h"
+#include "physics/plotter.h"
+#include "scene/element_drawings.h"
 
 namespace {
 
@@ -23,9 +24,9 @@ void putPen(scene::Windowless& pen, double x, double y) {
 
 void Form1::PlotGraphs(double voltagePhase, double amplitude, double sweepT, double currentPhase,
                        double ammeterRange) {
-    const graphs::PlotStep step = graphs::plotStep(
+    const physics::PlotStep step = physics::plotStep(
         {graphX0, graphXScale, graphYScale, graphU0, graphI0, graphP0},
-        {voltagePhase, amplitude, sweepT, currentPhase, ammeterRange, omega, inductance});
+        {voltagePhase, amplitude, sweepT, currentPhase, ammeterRange, opposition});
     curX = step.curX;
     curU = step.curU;
     putPen(*imgU, curX, curU);
@@ -35,9 +36,11 @@ void Form1::PlotGraphs(double voltagePhase, double amplitude, double sweepT, dou
     putPen(*imgP, curX, curP);
 
     // The pens move before the segments are drawn, so each segment ends on its pen's corner.
-    drawLine(single(prevX), single(prevU), single(curX), single(curU), graphs::kVoltageBlue);
-    drawLine(single(prevX), single(prevI), single(curX), single(curI), graphs::kCurrentRed);
-    drawLine(single(prevX), single(prevP), single(curX), single(curP), graphs::kPowerBlack);
+    // Compared with the other elements, the current is drawn in its element's colour.
+    drawLine(single(prevX), single(prevU), single(curX), single(curU), scene::kVoltageBlue);
+    drawLine(single(prevX), single(prevI), single(curX), single(curI),
+             comparing_ ? scene::comparedColour(element_) : scene::kCurrentRed);
+    drawLine(single(prevX), single(prevP), single(curX), single(curP), scene::kPowerBlack);
 
     // Last, so a step that fails leaves the next one starting from the old points.
     prevX = curX;
@@ -72,4 +75,5 @@ void Form1::PutGraphsAtRest() {
     prevP = graphP0;
     imgP->setTop(single(graphP0));
     sweepCount = 0;
+    comparedPrev_.fill(graphI0);
 }

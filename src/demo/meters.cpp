@@ -1,13 +1,18 @@
 // The two dials: their repaint handlers and the needles the run loop swings.
 
 #include "demo/form1.h"
-#include "instruments/needle_meters.h"
+#include "physics/needles.h"
 
 namespace {
 
+constexpr scene::ColourNumber kNeedleGrey = scene::kGrey;
+// The erasing colours are the dials' own background colours.
+constexpr scene::ColourNumber kAmmeterFace = scene::kAmmeterRed;
+constexpr scene::ColourNumber kVoltmeterFace = scene::kVoltmeterBlue;
+
 void drawNeedle(scene::Surface& dial, QPoint tip, scene::ColourNumber colour) {
-    dial.drawLine(static_cast<float>(instruments::kNeedlePivot.x()),
-                  static_cast<float>(instruments::kNeedlePivot.y()), static_cast<float>(tip.x()),
+    dial.drawLine(static_cast<float>(physics::kNeedlePivot.x()),
+                  static_cast<float>(physics::kNeedlePivot.y()), static_cast<float>(tip.x()),
                   static_cast<float>(tip.y()), colour);
 }
 
@@ -26,27 +31,27 @@ void Form1::picvolt_Paint() {
 }
 
 void Form1::repaintNeedle(scene::Surface& dial, double storedAngle) {
-    drawNeedle(dial,
-               running == 1 ? instruments::needleTip(storedAngle, pi, needleLength)
-                            : instruments::kRestNeedleTip,
-               instruments::kNeedleGrey);
+    drawNeedle(
+        dial,
+        running == 1 ? physics::needleTip(storedAngle, pi, needleLength) : physics::kRestNeedleTip,
+        kNeedleGrey);
 }
 
 void Form1::DrawAmmeter(double degrees) {
-    swingNeedle(*picamp, instruments::kAmmeterFace, ammeterAngle, degrees);
+    swingNeedle(*picamp, kAmmeterFace, ammeterAngle, degrees);
 }
 
 void Form1::DrawVoltmeter(double degrees) {
-    swingNeedle(*picvolt, instruments::kVoltmeterFace, voltmeterAngle, degrees);
+    swingNeedle(*picvolt, kVoltmeterFace, voltmeterAngle, degrees);
 }
 
 void Form1::swingNeedle(scene::Surface& dial, scene::ColourNumber background, double& storedAngle,
                         double degrees) {
     // The old needle is erased by drawing it again, to exactly the same tip, in the dial colour;
     // the dial is never cleared.
-    drawNeedle(dial, instruments::needleTip(storedAngle, pi, needleLength), background);
-    const double angle = instruments::degreesToRadians(degrees, pi);
-    drawNeedle(dial, instruments::needleTip(angle, pi, needleLength), instruments::kNeedleGrey);
+    drawNeedle(dial, physics::needleTip(storedAngle, pi, needleLength), background);
+    const double angle = physics::degreesToRadians(degrees, pi);
+    drawNeedle(dial, physics::needleTip(angle, pi, needleLength), kNeedleGrey);
     // Stored last: if drawing the new needle fails, the angle still names the needle on the dial.
     storedAngle = angle;
 }

@@ -5,12 +5,12 @@
 #include <QTimer>
 #include <cmath>
 
-#include "demo/demo_math.h"
 #include "demo/form1.h"
 #include "demo/frame_pacing.h"
+#include "physics/generator.h"
 
 std::pair<double, double> Form1::Phases(double t) const {
-    return {std::cos(omega * t), std::sin(omega * t)};
+    return {std::cos(omega * t), physics::element(element_).currentPhase(omega * t)};
 }
 
 // The demonstration's own loop. It runs inside the power switch's click handler and returns
@@ -47,44 +47,46 @@ void Form1::RunDemo() {
         // picture, but for the charge packet, whose markers shared by two positions come back when
         // the position stays: the paused picture is left as it stands until something changes.
         if (demoClock_.paused() && drawnThisRun &&
-            lastPass_ == demo::Instant{settingsNow(), elapsed}) {
+            lastPass_ == physics::Instant{settingsNow(), elapsed}) {
             continue;
         }
 
+        const physics::Element& element = physics::element(element_);
         double ammeterRange = 1;
         const int frequencyMode = sldW->value();
-        const demo::FrequencyMode* row = demo::frequencyMode(frequencyMode);
+        const physics::FrequencyMode* row = physics::frequencyMode(frequencyMode);
         if (!row) {
             // The slider's range is exactly the table's nine modes.
             qFatal("frequency mode %d has no row in the table", frequencyMode);
         }
-        omega = demo::omegaFor(*row, pi);
-        const double glowScale = row->glowScale;
-        ammeterRange = row->ammeterRange;
-        inductance = demo::inductanceAt(sldL->value());
-        const double amplitude = demo::amplitudeAt(sldU->value());
+        omega = physics::omegaFor(*row, pi);
+        const double glowScale = element.glowScale(frequencyMode);
+        ammeterRange = element.ammeterRange(frequencyMode);
+        inductance = element.valueAt(sldL->value());
+        opposition = element.opposition(omega, inductance);
+        const double amplitude = physics::amplitudeAt(sldU->value());
 
         const auto [voltagePhase, currentPhase] = Phases(elapsed);
 
-        const double glow = demo::glowLevel(currentPhase, amplitude, omega, inductance, glowScale);
-        const auto [leftSign, rightSign] = demo::terminalSigns(voltagePhase);
+        const double glow = physics::glowLevel(currentPhase, amplitude, opposition, glowScale);
+        const auto [leftSign, rightSign] = physics::terminalSigns(voltagePhase);
         Label11->setCaption(QString::fromLatin1(leftSign));
         Label12->setCaption(QString::fromLatin1(rightSign));
-        const std::int32_t wireColour = demo::wireColourFor(glow);
+        const std::int32_t wireColour = physics::wireColourFor(glow);
         for (int i = 0; i <= 15; ++i) {
             pictok(i).setBackColor(static_cast<scene::ColourNumber>(wireColour));
         }
 
-        const double chargePosition = demo::chargePositionFor(currentPhase);
+        const double chargePosition = physics::chargePositionFor(currentPhase);
         MoveCharges(chargePosition, wireColour, previousChargePosition);
         previousChargePosition = chargePosition;
 
-        DrawVoltmeter(demo::voltmeterDegrees(voltagePhase, amplitude));
+        DrawVoltmeter(physics::voltmeterDegrees(voltagePhase, amplitude));
         const double ammeterAmplitude =
-            demo::ammeterAmplitude(amplitude, omega, inductance, ammeterRange);
+            physics::ammeterAmplitude(amplitude, opposition, ammeterRange);
         // The ammeter's rest needle is painted over before its first moving needle.
         picamp->drawLine(1400, 1600, 1400, 540, scene::kAmmeterRed);
-        DrawAmmeter(demo::ammeterDegrees(ammeterAmplitude, currentPhase));
+        DrawAmmeter(physics::ammeterDegrees(ammeterAmplitude, currentPhase));
 
         // While the time stands still no sweep ends: a pause just past a sweep's end keeps the
         // whole sweep on show, and the wrap comes with the first pass after it continues.
@@ -92,9 +94,12 @@ void Form1::RunDemo() {
             WrapSweepIfDue(sweepT);
         }
         sweepT = static_cast<double>(elapsed) - static_cast<double>(sweepSeconds * sweepCount);
+        if (comparing_) {
+            PlotCompared(elapsed, amplitude, sweepT);
+        }
         PlotGraphs(voltagePhase, amplitude, sweepT, currentPhase, ammeterRange);
 
-        lastPass_ = {{frequencyMode, sldU->value(), sldL->value()}, elapsed};
+        lastPass_ = {{frequencyMode, sldU->value(), sldL->value(), element_}, elapsed};
         drawnThisRun = true;
         emit shownChanged();
     }

@@ -21,12 +21,14 @@ namespace {
 
 // The menu entry's texts; the comment is also the metainfo's summary. The search words are a
 // list, each ended by a semicolon, in the translation too.
-const char* const kGenericName = QT_TRANSLATE_NOOP("Desktop", "Катушка в цепи переменного тока");
+const char* const kGenericName =
+    QT_TRANSLATE_NOOP("Desktop", "Катушка, конденсатор, резистор в цепи переменного тока");
 const char* const kComment =
     QT_TRANSLATE_NOOP("Desktop",
-                      "Катушка (индуктивность) в цепи переменного тока: демонстрация для урока "
-                      "физики");
-const char* const kKeywords = QT_TRANSLATE_NOOP("Desktop", "катушка;индуктивность;переменный ток;");
+                      "Катушка, конденсатор и резистор в цепи переменного тока: демонстрация для "
+                      "урока физики");
+const char* const kKeywords = QT_TRANSLATE_NOOP(
+    "Desktop", "катушка;индуктивность;конденсатор;ёмкость;резистор;сопротивление;переменный ток;");
 
 // What a software centre shows of the program, paragraph by paragraph.
 const char* const kDescription[] = {
@@ -42,7 +44,12 @@ const char* const kDescription[] = {
                       "амперметра качаются, а напряжение, ток и мощность чертятся графиками во "
                       "времени."),
     QT_TRANSLATE_NOOP("Desktop",
-                      "Ползунки задают частоту и амплитуду генератора и индуктивность катушки, "
+                      "Вместо катушки в цепь можно поставить конденсатор, ток через который "
+                      "опережает напряжение на четверть периода, или резистор, ток через который "
+                      "идёт в ногу с напряжением, а мощность не бывает меньше нуля, и сравнить "
+                      "токи всех трёх на одном графике и на векторной диаграмме."),
+    QT_TRANSLATE_NOOP("Desktop",
+                      "Ползунки задают частоту и амплитуду генератора и величину элемента, "
                       "также во время демонстрации. Окно по-русски, а с параметром --lang en "
                       "по-английски."),
 };

@@ -24,6 +24,10 @@ inline constexpr ColourNumber kPanelGreen = 12648384;
 inline constexpr ColourNumber kVoltmeterBlue = 16761024;
 inline constexpr ColourNumber kAmmeterRed = 12632319;
 inline constexpr ColourNumber kHatchBlue = 16744576;
+// The curves of the graphs: voltage, current and power.
+inline constexpr ColourNumber kVoltageBlue = 16711680;
+inline constexpr ColourNumber kCurrentRed = 255;
+inline constexpr ColourNumber kPowerBlack = 0;
 
 constexpr ColourNumber rgbColour(int red, int green, int blue) {
     return static_cast<ColourNumber>(red + 256 * green + 65536 * blue);

@@ -125,6 +125,40 @@ void Controls::add(const Id& id, const Laid& laid) {
     laid_.push_back(laid);
 }
 
+Controls::Laid& Controls::laidOut(const Id& id) {
+    QWidget* control = &widget(id);
+    const auto laid = std::find_if(laid_.begin(), laid_.end(),
+                                   [&](const Laid& l) { return l.control == control; });
+    if (laid == laid_.end()) {
+        throw ControlError(id);
+    }
+    return *laid;
+}
+
+void Controls::relay(const Id& id, const Id& container, const QRect& twips) {
+    Laid& laid = laidOut(id);
+    Surface& surface = this->surface(container);
+    if (laid.container != &surface) {
+        // A widget given another parent is hidden: it keeps its own visibility.
+        const bool shown = !laid.control->isHidden();
+        laid.control->setParent(&surface);
+        laid.control->setVisible(shown);
+        laid.container = &surface;
+    }
+    laid.twips = twips.isEmpty() ? QRect(twips.topLeft(), laid.twips.size()) : twips;
+    place(laid);
+    if (auto* mark = qobject_cast<Tavik::Mark*>(laid.control)) {
+        mark->clipToContainer();
+    }
+}
+
+void Controls::describeAs(const Id& id, const char* tooltip, const char* accessibleName) {
+    Laid& laid = laidOut(id);
+    laid.tooltip = tooltip;
+    laid.accessible.name = accessibleName;
+    showTexts(laid);
+}
+
 void Controls::place(const Laid& laid) {
     laid.control->setGeometry(QRect(laid.container->innerOrigin() + toPixels(laid.twips.topLeft()),
                                     toPixels(laid.twips).size()));

@@ -41,6 +41,15 @@ class Controls {
 
     int count() const { return static_cast<int>(widgets_.size()); }
 
+    // Lays a control out anew, as the drawing of another element has it: on the surface named
+    // `container` (a marker moving to another wire segment), at `twips` of its inner area, kept
+    // for later zooms. Its size in twips stays unless `twips` has one.
+    void relay(const Id& id, const Id& container, const QRect& twips);
+
+    // Gives a control the tooltip and the screen reader's name that it shows from now on,
+    // in the interface language now and after any change of language.
+    void describeAs(const Id& id, const char* tooltip, const char* accessibleName);
+
     // Every caption, tooltip and name a screen reader reads, again in the interface language.
     void retranslate();
     // Every control and element in its place again, at the layout's zoom now.
@@ -60,6 +69,7 @@ class Controls {
     };
 
     void add(const Id& id, const Laid& laid);
+    Laid& laidOut(const Id& id);
     // The window and every picture box on it.
     void eachSurface(const std::function<void(Surface&)>& act) const;
     static void place(const Laid& laid);

@@ -103,6 +103,13 @@ void PictureBox::setAppearance(Appearance look) {
     }
 }
 
+void PictureBox::setBorderStyle(BorderStyle border) {
+    if (border != border_) {
+        border_ = border;
+        update();
+    }
+}
+
 void PictureBox::click() {
     emit clicked();
 }

@@ -25,6 +25,9 @@ class PictureBox : public Surface {
                QSize sizePx, AccessibleRole role = AccessibleRole::Plain);
 
     BorderStyle borderStyle() const { return border_; }
+    // A wire segment's border changes with the element it draws (a lead has none, a plate has
+    // one); the inner area, and what stands on it, moves with it.
+    void setBorderStyle(BorderStyle border);
     Appearance appearance() const { return look_; }
     void setAppearance(Appearance look);
 

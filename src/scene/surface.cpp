@@ -181,7 +181,7 @@ void Surface::paintEvent(QPaintEvent* event) {
         p.translate(innerOrigin());
         const QRect dirty = innerPart.translated(-innerOrigin());
         for (const auto& e : elements_) {
-            if (dirty.intersects(e->pixelBounds())) {
+            if (e->Visible() && dirty.intersects(e->pixelBounds())) {
                 e->paint(p);
             }
         }

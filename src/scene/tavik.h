@@ -32,6 +32,10 @@ class Mark : public QWidget {
     // Width and height in twips, from the persisted extent.
     QSize twipsSize() const { return twipsSize_; }
 
+    // Shows only what lies inside its container's border: again after the instance or its
+    // container moved to another place.
+    void clipToContainer();
+
   protected:
     // An instance with no persisted background takes its container's (the ambient colour).
     Mark(QWidget* parent, const PersistedSettings& settings, scene::ColourNumber ambient);
@@ -41,8 +45,6 @@ class Mark : public QWidget {
     virtual bool vertical() const = 0;
 
   private:
-    void clipToContainer();
-
     QSize twipsSize_;
     scene::ColourNumber backColor_;
 };

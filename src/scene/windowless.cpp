@@ -204,6 +204,13 @@ void Windowless::retranslate() {
     }
 }
 
+void Windowless::setVisible(bool visible) {
+    if (visible != visible_) {
+        visible_ = visible;
+        owner_.windowlessChanged(bounds_);
+    }
+}
+
 void Windowless::setLeft(float twips) {
     moveTo({static_cast<int>(std::lround(twips)), position_.y()});
 }

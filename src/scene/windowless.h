@@ -11,7 +11,6 @@
 #include <variant>
 
 #include "scene/colour.h"
-#include "scene/control_failure.h"
 #include "scene/fonts.h"
 
 class QPainter;
@@ -35,8 +34,9 @@ inline constexpr Id kForm{"Form1"};
 QString translated(const char* text);
 
 // A lookup of a control that does not exist: a name that is not laid out, or an index outside
-// its control array. The operation that asked for it ends there.
-class ControlError : public std::out_of_range, public ControlFailure {
+// its control array. The operation that asked for it ends there, and every procedure that called
+// it, up to the handler.
+class ControlError : public std::out_of_range {
   public:
     explicit ControlError(const Id& id);
 };
@@ -100,6 +100,10 @@ class Windowless {
     // set at run time stays.
     void retranslate();
 
+    // Shown (as all are, but the drawings of the elements not in the circuit) or not painted.
+    bool Visible() const { return visible_; }
+    void setVisible(bool visible);
+
     // The top-left corner in twips (an image's Left and Top).
     QPoint position() const { return position_; }
     void setLeft(float twips);
@@ -128,6 +132,7 @@ class Windowless {
     // first painted, so that a label not painted (under the curtain at start) loads no font.
     mutable std::optional<QFont> fitted_;
     QPoint position_;
+    bool visible_ = true;
     // An image's picture, drawn when first painted and again when painted at another device
     // pixel ratio (the window moved to another screen) or another zoom.
     mutable QImage image_;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "classroom/projector_view.h"
+#include "classroom/remembered.h"
 #include "shell/identity.h"
 
 namespace {
@@ -53,7 +54,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption fit(
         QStringLiteral("fit"),
         Texts::tr("Наибольший масштаб, при котором окно с рамкой помещается на экране."));
-    parser.addOptions({help, version, language, scale, fit});
+    const QCommandLineOption element(
+        QStringLiteral("element"),
+        Texts::tr("Элемент цепи: coil (катушка), capacitor (конденсатор) или resistor "
+                  "(резистор); без него тот, что выбран в прошлый раз, а сначала катушка."),
+        Texts::tr("элемент"));
+    parser.addOptions({help, version, language, scale, fit, element});
 
     CommandLine result;
     auto fail = [&](const QString& what) {
@@ -102,6 +108,13 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.options.scale = value;
     }
     result.options.fit = parser.isSet(fit);
+    if (parser.isSet(element)) {
+        result.options.element = elementNamed(parser.value(element));
+        if (!result.options.element) {
+            return fail(Texts::tr("элемент «%1» не знаком: можно coil, capacitor или resistor")
+                            .arg(parser.value(element)));
+        }
+    }
     return result;
 }
 

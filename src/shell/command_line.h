@@ -4,13 +4,16 @@
 #include <QStringList>
 #include <optional>
 
+#include "physics/element.h"
+
 // What the program is asked to do by its command line. No options at all means the window as
 // always: Russian, at its laid-out size.
 struct Options {
-    QString language = QStringLiteral("ru");  // "ru" (the default on every system) or "en"
-    bool languageChosen = false;              // by --lang, over the one remembered
-    std::optional<double> scale;              // --scale F: the whole window F times larger
-    bool fit = false;                         // --fit: the largest scale that fits the screen
+    QString language = QStringLiteral("ru");      // "ru" (the default on every system) or "en"
+    bool languageChosen = false;                  // by --lang, over the one remembered
+    std::optional<double> scale;                  // --scale F: the whole window F times larger
+    bool fit = false;                             // --fit: the largest scale that fits the screen
+    std::optional<physics::ElementKind> element;  // --element: the element in the circuit
 };
 
 struct CommandLine {

@@ -76,6 +76,7 @@ int main(int argc, char* argv[]) {
     Classroom& classroom =
         attachClassroom(form, {optionLines, [&](const QString& to) { translations.switchTo(to); },
                                language, platform::keyPosition});
+    form.setElement(options.element.value_or(remembered.element.value_or(form.element())));
     classroom.view().show(startSize(options, remembered));
     form.show();
     instance.serve(form);

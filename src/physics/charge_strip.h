@@ -4,7 +4,7 @@
 
 // The strip of charge markers along the wires: a packet of five consecutive markers shown in
 // the glow colour and moved back and forth with the current.
-namespace instruments {
+namespace physics {
 
 inline constexpr int kPacketSize = 5;
 
@@ -12,4 +12,4 @@ inline constexpr int kPacketSize = 5;
 // nearest whole number, halves to the even neighbour (10.5 gives 10, 11.5 gives 12).
 std::int16_t packetMarker(double position, int k);
 
-}  // namespace instruments
+}  // namespace physics

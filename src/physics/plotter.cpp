@@ -1,14 +1,14 @@
-#include "graphs/plotter.h"
+#include "physics/plotter.h"
 
 #include <cmath>
 
-#include "scene/conversions.h"
+#include "physics/conversions.h"
 
-namespace graphs {
+namespace physics {
 
 PlotStep plotStep(const GraphFrame& frame, const PlotInputs& in) {
     using conversions::Int;
-    const double k = (in.omega * in.inductance) * in.ammeterRange;
+    const double k = in.opposition * in.ammeterRange;
     return {
         Int(frame.x0 + in.sweepT * frame.xScale),
         Int(frame.u0 - (in.amplitude * frame.yScale) * in.voltagePhase),
@@ -20,4 +20,4 @@ PlotStep plotStep(const GraphFrame& frame, const PlotInputs& in) {
     };
 }
 
-}  // namespace graphs
+}  // namespace physics

@@ -1,10 +1,10 @@
-#include "instruments/needle_meters.h"
+#include "physics/needles.h"
 
 #include <cmath>
 
-#include "scene/conversions.h"
+#include "physics/conversions.h"
 
-namespace instruments {
+namespace physics {
 
 double degreesToRadians(double degrees, double pi) {
     return degrees * 2 * pi / 360;
@@ -16,4 +16,4 @@ QPoint needleTip(double angleRadians, double pi, int needleLength) {
             static_cast<int>(conversions::Int(kNeedlePivot.y() - needleLength * std::sin(phi)))};
 }
 
-}  // namespace instruments
+}  // namespace physics

@@ -1,18 +1,11 @@
 #pragma once
 
-// The graphs' numbers: the point each curve reaches in one step, as a pure function.
-
 #include <cstdint>
 
-#include "scene/colour.h"
-
 // The three time graphs: voltage, current and power traced by small pens across the right-hand
-// part of the window, one segment per step, restarting at the left edge every sweep.
-namespace graphs {
-
-inline constexpr scene::ColourNumber kVoltageBlue = 16711680;
-inline constexpr scene::ColourNumber kCurrentRed = 255;
-inline constexpr scene::ColourNumber kPowerBlack = 0;
+// part of the window, one segment per step, restarting at the left edge every sweep. Here, the
+// point each curve reaches in one step.
+namespace physics {
 
 // Where the graphs stand and how they scale, all in twips.
 struct GraphFrame {
@@ -29,10 +22,9 @@ struct PlotInputs {
     double voltagePhase;  // cos(omega·t)
     double amplitude;     // 0.1 to 1.0
     double sweepT;        // seconds since the sweep began
-    double currentPhase;  // sin(omega·t)
-    double ammeterRange;  // the frequency mode's range divisor
-    double omega;         // radians per second
-    double inductance;
+    double currentPhase;  // the element's: sin(omega·t) for the coil
+    double ammeterRange;  // the element's range divisor in the frequency mode
+    double opposition;    // the element's: X_L = omega × inductance for the coil
 };
 
 // The new point of each curve, in twips; every coordinate a whole number.
@@ -43,7 +35,7 @@ struct PlotStep {
     std::int32_t curP;
 };
 
-// With k = (omega × inductance) × ammeterRange:
+// With k = opposition × ammeterRange, (omega × inductance) × ammeterRange for the coil:
 //   curX = Int(x0 + sweepT × xScale)
 //   curU = Int(u0 − (amplitude × yScale) × voltagePhase)
 //   curI = Int(i0 − ((amplitude / k) × yScale) × currentPhase)
@@ -51,4 +43,4 @@ struct PlotStep {
 // grouped exactly so, since the grouping decides the last bit and so, now and then, the pixel.
 PlotStep plotStep(const GraphFrame& frame, const PlotInputs& in);
 
-}  // namespace graphs
+}  // namespace physics

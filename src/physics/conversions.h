@@ -5,13 +5,12 @@
 #include <limits>
 #include <stdexcept>
 
-#include "scene/control_failure.h"
-
 // The program's whole-number rules, in one place.
 namespace conversions {
 
-// A value too large or too small for the whole-number type a control takes it as.
-class ConversionError : public std::overflow_error, public scene::ControlFailure {
+// A value too large or too small for the whole-number type a control takes it as: like a failed
+// lookup of a control, it ends the operation in progress and every procedure that called it.
+class ConversionError : public std::overflow_error {
   public:
     using std::overflow_error::overflow_error;
 };

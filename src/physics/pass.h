@@ -3,16 +3,21 @@
 #include <cstdint>
 #include <utility>
 
+#include "physics/element.h"
+
 // The numbers of one pass of the demonstration, as pure functions of numbers. Every formula is
 // evaluated in the order and grouping written beside it: the display depends on the exact
-// doubles (pi is 3.14, not π).
-namespace demo {
+// doubles (pi is 3.14, not π). `opposition` is the element's: for the coil X_L = omega × L, so
+// that (omega × inductance) of the coil's formulas is formed as it always was.
+namespace physics {
 
-// The sliders' positions: the frequency mode (1 to 9), the amplitude and the inductance (1 to 10).
+// The sliders' positions, the frequency mode (1 to 9), the amplitude and the element's value (1
+// to 10), and the element they are for.
 struct Settings {
     int frequencyMode;
     int amplitude;
-    int inductance;
+    int position;
+    ElementKind element = ElementKind::Coil;
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
@@ -25,30 +30,9 @@ struct Instant {
     friend bool operator==(const Instant&, const Instant&) = default;
 };
 
-// The sliders' positions in the program's own units, which the sliders carry no physical unit
-// for: the amplitude U_m is the position ÷ 10 (0.1 to 1.0), the inductance L the position ÷ 2
-// (0.5 to 5.0).
-double amplitudeAt(int position);
-double inductanceAt(int position);
-
-// One row of the frequency-mode table: omega = (piFactor × pi) ÷ piDivisor.
-struct FrequencyMode {
-    int mode;
-    double piFactor;
-    double piDivisor;
-    double glowScale;
-    double ammeterRange;  // the ammeter's range divisor: 5, 3, 1.7 in modes 1 to 3, else 1
-};
-
-// The row of a frequency mode 1..9; there is none for any other mode.
-const FrequencyMode* frequencyMode(int mode);
-
-double omegaFor(const FrequencyMode& row, double pi);
-
 // glow = Int(b ÷ c) with a = √(currentPhase²) × 255, b = a × amplitude,
-// c = (omega × inductance) ÷ glowScale: 255·|sin|·amplitude·glowScale / (omega·inductance).
-double glowLevel(double currentPhase, double amplitude, double omega, double inductance,
-                 double glowScale);
+// c = opposition ÷ glowScale: 255·|current phase|·amplitude·glowScale / opposition.
+double glowLevel(double currentPhase, double amplitude, double opposition, double glowScale);
 
 // Red 255 with green and blue 255 − glow: white at no glow, deeper red as it grows.
 std::int32_t wireColourFor(double glow);
@@ -63,10 +47,10 @@ std::pair<const char*, const char*> terminalSigns(double voltagePhase);
 // (60 × voltagePhase) × amplitude.
 double voltmeterDegrees(double voltagePhase, double amplitude);
 
-// amplitude ÷ ((omega × inductance) × ammeterRange).
-double ammeterAmplitude(double amplitude, double omega, double inductance, double ammeterRange);
+// amplitude ÷ (opposition × ammeterRange).
+double ammeterAmplitude(double amplitude, double opposition, double ammeterRange);
 
 // (60 × ammeterAmplitude) × currentPhase.
 double ammeterDegrees(double ammeterAmplitude, double currentPhase);
 
-}  // namespace demo
+}  // namespace physics
