@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 #include "scene/controls.h"
@@ -54,24 +55,33 @@ constexpr void along(std::array<MarkerPlace, kMarkers>& out, int& next, int segm
     }
 }
 
+// Every marker of the part placed, once: a drawing that places more or fewer does not compile.
+constexpr std::array<MarkerPlace, kMarkers> placedOnce(std::array<MarkerPlace, kMarkers> out,
+                                                       int placed) {
+    if (placed != kMarkers) {
+        throw std::logic_error("a drawing places each of its markers once");
+    }
+    return out;
+}
+
 // The capacitor: a lead from the left clamp to the left plate, the two plates 255 twips apart,
 // a lead from the right plate to the right clamp. The charges along the left lead spread over the
 // left plate from its middle outwards, and gather on the right plate from its ends to its middle
 // and on along the right lead.
-constexpr std::array kPlateFromMiddle{636, 477, 795, 318, 954, 159, 1113, 0, 1272};
+constexpr std::array kPlateFromMiddle{566, 707, 424, 849, 283, 990, 141, 1131, 0, 1273};
 
 constexpr std::array<MarkerPlace, kMarkers> capacitorMarkers() {
     std::array<MarkerPlace, kMarkers> out{};
     int next = 0;
-    along(out, next, 0, {0, 0}, {870, 0}, 8);
+    along(out, next, 0, {0, 0}, {870, 0}, 7);
     for (const int y : kPlateFromMiddle) {
         out[static_cast<std::size_t>(next++)] = {1, {-8, y}};
     }
     for (auto y = kPlateFromMiddle.rbegin(); y != kPlateFromMiddle.rend(); ++y) {
         out[static_cast<std::size_t>(next++)] = {2, {-8, *y}};
     }
-    along(out, next, 3, {0, 0}, {870, 0}, 9);
-    return out;
+    along(out, next, 3, {0, 0}, {870, 0}, 8);
+    return placedOnce(out, next);
 }
 
 // The resistor, a rectangle as the school textbooks draw it, on leads from the clamps: the
@@ -87,7 +97,7 @@ constexpr std::array<MarkerPlace, kMarkers> resistorMarkers() {
             1, {1438 * k / (kAcross - 1), kRows[static_cast<std::size_t>(k) % kRows.size()]}};
     }
     along(out, next, 2, {0, 0}, {345, 0}, 3);
-    return out;
+    return placedOnce(out, next);
 }
 
 constexpr std::array kDrawings{
