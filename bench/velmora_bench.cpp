@@ -11,10 +11,13 @@
 //
 // Each demonstration runs in a process of its own (the scale must be set before the application
 // object exists); the same program serves as that process, called with one of:
-//   velmora_bench --demo SECONDS W U L [--resize | --phasors]
+//   velmora_bench --demo SECONDS W U L [--resize | --phasors | --capacitor | --resistor |
+//                                          --compare]
 //                                          run the demonstration, print what it measured;
 //                                          with --resize, larger and back ten times on the way;
-//                                          with --phasors, the phasor diagram open
+//                                          with --phasors, the phasor diagram open; with
+//                                          --capacitor or --resistor, that element in the
+//                                          circuit; with --compare, the three compared
 //   velmora_bench --spin SECONDS           keep one core busy
 
 #include <QApplication>
@@ -62,7 +65,7 @@ struct Measurement {
 // The program's own yield, in its two halves, with the pass's work measured around the wait:
 // from the end of one wait to the end of the next input processing (painting included).
 // What a case does besides running the demonstration.
-enum class Extra { None, Resize, Phasors };
+enum class Extra { None, Resize, Phasors, Capacitor, Resistor, Compare };
 
 Measurement runDemo(int argc, char* argv[], double seconds, int modeW, int modeU, int modeL,
                     Extra extra) {
@@ -114,6 +117,12 @@ Measurement runDemo(int argc, char* argv[], double seconds, int modeW, int modeU
     QTimer resizing;
     if (extra == Extra::Phasors) {
         attachClassroom(window).action(Classroom::Command::Phasors).trigger();
+    } else if (extra == Extra::Capacitor) {
+        window.setElement(physics::ElementKind::Capacitor);
+    } else if (extra == Extra::Resistor) {
+        window.setElement(physics::ElementKind::Resistor);
+    } else if (extra == Extra::Compare) {
+        window.setComparing(true);
     }
     if (extra == Extra::Resize) {
         ProjectorView& view = attachClassroom(window).view();
@@ -142,9 +151,12 @@ int demoProcess(int argc, char* argv[]) {
     const QByteArray extra = argc == 7 ? QByteArray(argv[6]) : QByteArray();
     const Measurement m = runDemo(argc, argv, std::atof(argv[2]), std::atoi(argv[3]),
                                   std::atoi(argv[4]), std::atoi(argv[5]),
-                                  extra == "--resize"    ? Extra::Resize
-                                  : extra == "--phasors" ? Extra::Phasors
-                                                         : Extra::None);
+                                  extra == "--resize"      ? Extra::Resize
+                                  : extra == "--phasors"   ? Extra::Phasors
+                                  : extra == "--capacitor" ? Extra::Capacitor
+                                  : extra == "--resistor"  ? Extra::Resistor
+                                  : extra == "--compare"   ? Extra::Compare
+                                                           : Extra::None);
     std::printf("%d %.6f %.6f %.6f\n", m.passes, m.wall, m.processor, m.frame);
     for (const auto* series : {&m.wallCosts, &m.cpuCosts, &m.gaps}) {
         for (const double v : *series) {
@@ -332,11 +344,11 @@ struct DemoCase {
     bool costTargets;       // the pass costs are held to their targets
     bool gapTarget;         // the gap between two passes is held to two frames
     double shareOfFirst;    // the share is held to this many times the first case's, not 20 %
-    const char* extra;      // --resize or --phasors, for the case's process
+    const char* extra;      // --resize, --phasors, an element or --compare, for its process
     bool longestGapTarget;  // the longest gap between two passes is held to 100 ms
 };
 
-constexpr std::array<DemoCase, 6> kDemoCases{{
+constexpr std::array<DemoCase, 9> kDemoCases{{
     {"Default settings (sldW 5, sldU 5, sldL 1):", 5, 5, 1, nullptr, false, true, false, 0, nullptr,
      false},
     {"Mode 9, sldU 10, sldL 1:", 9, 10, 1, nullptr, false, true, false, 0, nullptr, false},
@@ -347,6 +359,13 @@ constexpr std::array<DemoCase, 6> kDemoCases{{
      "--resize", true},
     {"Default settings, the phasor diagram open:", 5, 5, 1, nullptr, false, false, false, 1.3,
      "--phasors", false},
+    // Each element at its slider's start, and the three compared, cost no more than the coil.
+    {"Default settings, the capacitor in the circuit (its slider at 10):", 5, 5, 10, nullptr, false,
+     false, false, 1.1, "--capacitor", false},
+    {"Default settings, the resistor in the circuit:", 5, 5, 1, nullptr, false, false, false, 1.1,
+     "--resistor", false},
+    {"Default settings, the three compared:", 5, 5, 1, nullptr, false, false, false, 1.1,
+     "--compare", false},
 }};
 
 // Returns the case's processor share of one core, in %.

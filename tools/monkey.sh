@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Seeded random input on the real program in a private X server, for a given time: clicks
 # anywhere, double and triple clicks on the switch, "Графики", keys (the classroom's among them:
-# P, [, ], Backspace, Ctrl+C, the size's Ctrl+Plus, Ctrl+Minus, Ctrl+0 and F11, and V for the
-# phasor diagram), right clicks with a choice from the menu or none, F1 and the help
+# P, [, ], Backspace, Ctrl+C, the size's Ctrl+Plus, Ctrl+Minus, Ctrl+0 and F11, V for the
+# phasor diagram, L, C and R for the elements and 3 for the three compared, during runs and
+# pauses alike), right clicks with a choice from the menu or none, F1 and the help
 # window, Ctrl+S with the save dialog cancelled, and now and then "Выход" or the close box, the
 # program started again whenever it ends.
 #
@@ -40,7 +41,8 @@ fi
 
 readonly keys=(Tab shift+Tab Left Right Up Down Home End Prior Next Escape
     a b c d e f g h i j k l m n o p q r s t u v w x y z F2 F3 F4 F5 F6 F7 F8 F9 F10 F12
-    p p bracketleft bracketleft bracketright BackSpace ctrl+c ctrl+plus ctrl+minus ctrl+0 F11)
+    p p bracketleft bracketleft bracketright BackSpace ctrl+c ctrl+plus ctrl+minus ctrl+0 F11
+    l c r 3 3 v)
 readonly help_title='Velmora — справка'
 readonly save_title='Сохранить картинку окна'
 # Part of the graph area that the curtain covers whole, clear of the graph axes.

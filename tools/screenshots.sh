@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the pictures of the window in docs/: at rest, with the graphs shown, running, paused with
 # the help window open, and at the projector: full screen on a screen of 1920 × 1080, fitted to
-# one of 1280 × 720, and full screen with the phasor diagram open.
+# one of 1280 × 720, and full screen with the phasor diagram open; then the capacitor and the
+# resistor running, and the three compared with the phasor diagram, full screen.
 # Usage: tools/screenshots.sh path/to/velmora output-directory
 #
 # Runs the program on a virtual X server of its own (no window manager, so the window has no
@@ -109,3 +110,16 @@ e2e_key "$window" v
 sleep 0.5
 e2e_key "$window" F11
 screen_shot velmora-phasors.png
+for element in capacitor resistor; do
+    on_screen 1920x1080 --element "$element"
+    run_with_graphs
+    e2e_key "$window" F11
+    screen_shot "velmora-$element.png"
+done
+on_screen 1920x1080
+run_with_graphs
+e2e_key "$window" 3
+e2e_key "$window" v
+sleep 0.5
+e2e_key "$window" F11
+screen_shot velmora-compared.png
