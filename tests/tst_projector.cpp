@@ -13,6 +13,7 @@
 
 #include "classroom/classroom.h"
 #include "classroom/projector_view.h"
+#include "classroom/remembered.h"
 #include "classroom/screen_scale.h"
 #include "demo_driver.h"
 #include "scene/colour.h"
@@ -249,6 +250,45 @@ class ProjectorTest : public QObject {
                 QVERIFY2(differ == 0, qPrintable(QStringLiteral("%1 pixels changed").arg(differ)));
             }
         }));
+    }
+
+    // Settings that heal: a file that cannot be read is replaced by a good one at the next change,
+    // a later version's key stays, a value the program does not know is passed over alone.
+    void settingsHeal_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("readable");
+        QTest::addColumn<QByteArray>("kept");  // what stays in the file after the change
+        QTest::newRow("garbage") << QByteArray("\x01\xff\xfe[unfinished\nno value\n", 27) << false
+                                 << QByteArray();
+        QTest::newRow("text the toolkit cannot write into")
+            << QByteArray("[view\nsize\n") << false << QByteArray();
+        QTest::newRow("a later version's key")
+            << QByteArray("[view]\nsize=scale\nscale=2\nzoom=7\n") << true << QByteArray("zoom=7");
+        QTest::newRow("a value it does not know")
+            << QByteArray("language=de\n[view]\nsize=fit\n") << false << QByteArray("[view]");
+    }
+    void settingsHeal() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, readable);
+        QFETCH(QByteArray, kept);
+        const QString path = QSettings(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("velmora"), QStringLiteral("velmora"))
+                                 .fileName();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile damaged(path);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(file);
+        damaged.close();
+        QCOMPARE(recall().unreadable.isEmpty(), readable);
+        remember({ViewSize::Mode::Scale, 1.5});
+        rememberLanguage(QStringLiteral("en"));
+        const Remembered next = recall();
+        QVERIFY2(next.unreadable.isEmpty(), qPrintable(next.unreadable));
+        QVERIFY(next.size == (ViewSize{ViewSize::Mode::Scale, 1.5}));
+        QCOMPARE(next.language, QStringLiteral("en"));
+        QFile now(path);
+        QVERIFY(now.open(QIODevice::ReadOnly));
+        QVERIFY(now.readAll().contains(kept));
     }
 
     // While paused the badge says so in the corner, clear of the heading's letters at every size;

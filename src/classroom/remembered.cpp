@@ -2,9 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
+#include <QStringDecoder>
 #include <algorithm>
 #include <array>
+#include <functional>
 
 namespace {
 
@@ -44,43 +47,51 @@ std::optional<ViewSize> sizeFrom(const QString& mode, const QString& scaleText) 
 
 }  // namespace
 
-Remembered recall() {
-    const Kept kept;
-    Remembered remembered;
-    // Garbage in the file reads as keys of no meaning.
-    const QStringList known{kSize, kScale, kLanguage, kElement};
-    const QStringList keys = kept.allKeys();
-    bool damaged = kept.status() != QSettings::NoError ||
-                   std::any_of(keys.begin(), keys.end(),
-                               [&](const QString& key) { return !known.contains(key); });
-    if (!damaged && kept.contains(kSize)) {
-        remembered.size = sizeFrom(kept.value(kSize).toString(), kept.value(kScale).toString());
-        damaged = !remembered.size;
+namespace {
+
+// A settings file is text: one that is not (a file overwritten with other data, a disk's garbage)
+// cannot be read, and the toolkit will not write into it either.
+bool readable(const QString& path) {
+    QFile file(path);
+    if (!file.exists()) {
+        return true;
     }
-    if (!damaged && kept.contains(kLanguage)) {
-        remembered.language = kept.value(kLanguage).toString();
-        if (remembered.language != QLatin1String("ru") &&
-            remembered.language != QLatin1String("en")) {
-            remembered.language.clear();
-            damaged = true;
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    return !utf8.hasError() && std::none_of(text.begin(), text.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control && c != u'\n' && c != u'\r' && c != u'\t';
+    });
+}
+
+// What the file holds of the program's own keys, each value on its own: a key the program does
+// not know (one of a later version's) is left alone, a value it does not know is passed over.
+// False where something was passed over.
+bool readInto(const QSettings& kept, Remembered& remembered) {
+    bool whole = true;
+    if (kept.contains(kSize)) {
+        remembered.size = sizeFrom(kept.value(kSize).toString(), kept.value(kScale).toString());
+        whole = whole && remembered.size.has_value();
+    }
+    if (kept.contains(kLanguage)) {
+        const QString language = kept.value(kLanguage).toString();
+        if (language == QLatin1String("ru") || language == QLatin1String("en")) {
+            remembered.language = language;
+        } else {
+            whole = false;
         }
     }
-    if (!damaged && kept.contains(kElement)) {
+    if (kept.contains(kElement)) {
         remembered.element = elementNamed(kept.value(kElement).toString());
-        damaged = !remembered.element;
+        whole = whole && remembered.element.has_value();
     }
-    if (damaged) {
-        return {std::nullopt, {}, std::nullopt, QDir::toNativeSeparators(kept.fileName())};
-    }
-    return remembered;
+    return whole;
 }
 
-QString unreadableNotice(const QString& path) {
-    return Texts::tr("velmora: настройки в «%1» не прочитать, они пропущены").arg(path);
-}
-
-void remember(const ViewSize& size) {
-    Kept kept;
+void writeSize(QSettings& kept, const ViewSize& size) {
     switch (size.mode) {
         case ViewSize::Mode::Scale:
             kept.setValue(kSize, QStringLiteral("scale"));
@@ -97,12 +108,50 @@ void remember(const ViewSize& size) {
     }
 }
 
+// Writes a change. A file that cannot be read is replaced by a good one holding the change; one
+// that can keeps every other key as it is.
+void keep(const std::function<void(QSettings&)>& change) {
+    {
+        Kept kept;
+        if (readable(kept.fileName())) {
+            change(kept);
+            kept.sync();
+            if (kept.status() == QSettings::NoError) {
+                return;
+            }
+        }
+    }
+    QFile::remove(Kept().fileName());
+    Kept fresh;
+    change(fresh);
+}
+
+}  // namespace
+
+Remembered recall() {
+    const Kept kept;
+    Remembered remembered;
+    if (!readable(kept.fileName()) || kept.status() != QSettings::NoError ||
+        !readInto(kept, remembered)) {
+        remembered.unreadable = QDir::toNativeSeparators(kept.fileName());
+    }
+    return remembered;
+}
+
+QString unreadableNotice(const QString& path) {
+    return Texts::tr("velmora: настройки в «%1» не прочитать, они пропущены").arg(path);
+}
+
+void remember(const ViewSize& size) {
+    keep([&](QSettings& kept) { writeSize(kept, size); });
+}
+
 void rememberLanguage(const QString& language) {
-    Kept().setValue(kLanguage, language);
+    keep([&](QSettings& kept) { kept.setValue(kLanguage, language); });
 }
 
 void rememberElement(physics::ElementKind element) {
-    Kept().setValue(kElement, nameOf(element));
+    keep([&](QSettings& kept) { kept.setValue(kElement, nameOf(element)); });
 }
 
 std::optional<physics::ElementKind> elementNamed(const QString& name) {

@@ -14,8 +14,10 @@ struct Remembered {
     std::optional<ViewSize> size;
     QString language;  // "ru" or "en"; empty when none was kept
     std::optional<physics::ElementKind> element;
-    // A settings file that cannot be read, is damaged or holds values the program does not
-    // know: it is passed over, and this names it.
+    // A settings file that cannot be read, or holds a value the program does not know for one of
+    // its keys: what cannot be read is passed over, and this names the file. Keys the program does
+    // not know (a later version's) are left as they are, and a file that cannot be read is
+    // replaced by a good one at the next change.
     QString unreadable;
 };
 

@@ -125,6 +125,15 @@ lines=$(grep -c 'velmora.ini' "$E2E_TMP/app.log" || true)
 [ "$lines" = 1 ] || e2e_fail "a damaged settings file gave $lines lines about it"
 e2e_wait_for "the window at its layout's size" 10 sized "${client_size[@]}"
 e2e_log "a damaged settings file was passed over"
+# The next change replaces it with a good one: the size is remembered again.
+e2e_key "$wid" ctrl+equal
+e2e_wait_for "the window a step larger" 10 sized 1270 918
+quit
+start
+e2e_wait_for "the larger size remembered after a damaged settings file" 10 sized 1270 918
+lines=$(grep -c 'velmora.ini' "$E2E_TMP/app.log" || true)
+[ "$lines" = 0 ] || e2e_fail "the replaced settings file still gave $lines lines about it"
+e2e_log "the damaged settings file was replaced by a good one at the next change"
 quit
 
 # Asked for four times its size, which no screen of 1920 × 1080 holds, it starts at the largest
