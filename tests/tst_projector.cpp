@@ -22,6 +22,7 @@
 #include "shell/translations.h"
 
 using Command = Classroom::Command;
+Q_DECLARE_METATYPE(QList<Command>)
 using driver::Demo;
 
 namespace {
@@ -250,6 +251,33 @@ class ProjectorTest : public QObject {
                 QVERIFY2(differ == 0, qPrintable(QStringLiteral("%1 pixels changed").arg(differ)));
             }
         }));
+    }
+
+    // Made larger, or given the phasor diagram, near the screen's lower right corner, the whole
+    // window stays on the screen, moved as far as it must.
+    void theWindowStaysOnTheScreen_data() {
+        QTest::addColumn<QList<Command>>("commands");
+        QTest::newRow("a step larger, twice") << QList<Command>{Command::Larger, Command::Larger};
+        QTest::newRow("the phasor diagram") << QList<Command>{Command::Phasors};
+        QTest::newRow("larger, and the diagram")
+            << QList<Command>{Command::Larger, Command::Phasors, Command::Larger};
+    }
+    void theWindowStaysOnTheScreen() {
+        QFETCH(QList<Command>, commands);
+        Form1 form;
+        Classroom& classroom = attachClassroom(form);
+        QVERIFY(shown::show(form));
+        const QRect screen = form.screen()->availableGeometry();
+        form.move(screen.bottomRight() - QPoint(1100, 800));
+        for (const Command c : commands) {
+            classroom.action(c).trigger();
+            QVERIFY2(screen.contains(form.frameGeometry()),
+                     qPrintable(QStringLiteral("%1, %2 %3 × %4")
+                                    .arg(form.frameGeometry().x())
+                                    .arg(form.frameGeometry().y())
+                                    .arg(form.frameGeometry().width())
+                                    .arg(form.frameGeometry().height())));
+        }
     }
 
     // Settings that heal: a file that cannot be read is replaced by a good one at the next change,

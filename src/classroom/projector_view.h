@@ -86,6 +86,12 @@ class ProjectorView : public QObject {
     QSize content() const;
     QSize shownContent() const;
     void place();
+    // What the window manager adds around the window, in the screen's pixels now: the frame once
+    // the window is shown, an allowance for one before.
+    QSize frame() const;
+    // The whole window, frame included, inside the screen's available area after the program
+    // changed its size: moved where that is enough, the scale stepped down where it is not.
+    void keepOnScreen();
 
     scene::Surface& window_;
     QSize layout_;

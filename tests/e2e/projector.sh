@@ -141,4 +141,16 @@ quit
 start --scale 4
 e2e_wait_for "the window started at --scale 4 inside the screen (x y width height)" 10 on_screen
 e2e_log "--scale 4 started at the largest size that fits: $E2E_SEEN"
+
+# Near the screen's lower right corner, made a step larger and given the phasor diagram, the
+# window comes back onto the screen whole.
+e2e_key "$wid" ctrl+0
+e2e_wait_for "the window at its layout's size" 10 sized "${client_size[@]}"
+xdotool windowmove --sync "$wid" 850 300
+e2e_key "$wid" ctrl+equal
+e2e_wait_for "the window a step larger" 10 sized 1270 918
+e2e_wait_for "the larger window inside the screen (x y width height)" 10 on_screen
+e2e_key "$wid" v
+e2e_wait_for "the window with the diagram inside the screen (x y width height)" 10 on_screen
+e2e_log "grown near the corner, the window stayed on the screen: $E2E_SEEN"
 quit
