@@ -2,6 +2,7 @@
 // geometry, colours, borders, captions, fonts, tooltips, sliders, focus and start-up state.
 
 #include <QAccessible>
+#include <QFontDatabase>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QPushButton>
@@ -487,9 +488,9 @@ class TestWindow : public shown::FreshWindowTest {
         QCOMPARE(missingGlyph(font, caption), QString());
     }
 
-    // Each family of the layout, in each style the window uses it in, stands for an installed
-    // font of the same kind that has every letter of the window's texts; the dial zeros, digits
-    // alone, may stand in another.
+    // Each family of the layout, in each style the window uses it in, stands for a font the
+    // program carries, of the same kind, that has every letter of the window's texts; the dial
+    // zeros, digits alone, may stand in another.
     void fontSubstitutes_data() {
         QTest::addColumn<QString>("family");
         QTest::addColumn<bool>("bold");
@@ -517,6 +518,12 @@ class TestWindow : public shown::FreshWindowTest {
         const QFont font = scene::toQFont({name.c_str(), 12, bold, italic}, text);
         const QFontInfo info(font);
         QCOMPARE(info.family(), scene::substituteFamily(family, text));
+        // One of the program's own, never a font of the system's that shares its name.
+        QStringList own;
+        for (int id = 0; !QFontDatabase::applicationFontFamilies(id).isEmpty(); ++id) {
+            own << QFontDatabase::applicationFontFamilies(id);
+        }
+        QVERIFY(own.contains(info.family()));
         QCOMPARE(info.fixedPitch(), fixedPitch);
         QCOMPARE(info.bold(), bold);
         QCOMPARE(info.italic(), italic);

@@ -2,7 +2,7 @@
 # Installs the Debian packages Velmora needs; does nothing when all are there.
 #
 #   tools/install-deps.sh [GROUP...]     groups: build (the default), test, package, check,
-#                                        sanitize, soak and windows
+#                                        sanitize, soak, windows and web
 #
 # On a host without dpkg and apt (another distribution, macOS, Windows) it says which packages it
 # could not check and lets the build go on: CMake then reports whatever is really missing.
@@ -10,11 +10,12 @@ set -euo pipefail
 
 declare -A groups=(
     # Compiler, Qt 6 with its translation tools and its own translations, Qt Svg for the scalable
-    # icon written at build time, and the fonts the window's texts are drawn in.
+    # icon written at build time, the fonts the window's texts are drawn in and fonttools, which
+    # makes them the program's own.
     [build]="cmake g++ make pkg-config
              qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools qt6-svg-dev
              qt6-translations-l10n
-             fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fontconfig"
+             fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fontconfig python3-fonttools"
     # A private X server, a window manager for full screen and maximized windows, the tools the
     # end-to-end tests drive and read them with, the headers of Xlib and of xcb with its DAMAGE
     # extension for the tests' close_box and repainted tools, and the validators of the desktop
@@ -40,6 +41,10 @@ declare -A groups=(
     # installer and MSI builders, zip, and Wine with its fonts to run it all in a private X server.
     [windows]="g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev ninja-build
                nsis msitools wixl zip unzip wine wine64 fonts-wine xvfb xauth xdotool imagemagick"
+    # Qt for the browser (tools/web/build-qt.sh): Debian's Emscripten with node to run it, what
+    # builds the toolkit from Debian's source, and a headless Chromium with its driver and
+    # Selenium to test the page.
+    [web]="emscripten nodejs ninja-build dpkg-dev cmake chromium chromium-driver python3-selenium"
 )
 
 [ $# -gt 0 ] || set -- build

@@ -1,5 +1,7 @@
 #include "scene/fonts.h"
 
+#include <QDir>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <algorithm>
 #include <array>
@@ -19,25 +21,19 @@ struct Substitute {
     int boldLetterSpacing;     // pixels added to every letter of bold text
 };
 
-// Fonts of the Debian packages fonts-ebgaramond and fonts-liberation2, all with Cyrillic. The bold
-// face of "EB Garamond 12" has no Cyrillic, so Garamond is "EB Garamond 08", emboldened for bold.
-// EB Garamond draws old-style figures, whose zero is a small letter o; digits alone take the
-// lining figures of "Liberation Serif".
+// The program's own fonts (built from Debian's fonts-ebgaramond and fonts-liberation2 under names
+// of their own, so that no font of the system can take their place), all with Cyrillic. The bold
+// face of EB Garamond's 12 design has no Cyrillic, so Garamond is the 08 design, emboldened for
+// bold. EB Garamond draws old-style figures, whose zero is a small letter o; digits alone take the
+// lining figures of the serif.
 // Bold "MS Sans Serif" is about a pixel a letter wider than Liberation Sans Bold: the layout puts
 // the index "m" of "Амплитуда(U" 96 pixels from the title's start, right after the "U", and
 // Liberation Sans Bold ends the title there only with a pixel added to each letter.
-// Windows names a font by its typographic family, which for EB Garamond spans both designs; the
-// Windows build carries only the 08 design, so there it is "EB Garamond".
-#ifdef Q_OS_WIN
-constexpr char kGaramond08[] = "EB Garamond";
-#else
-constexpr char kGaramond08[] = "EB Garamond 08";
-#endif
 constexpr std::array kSubstitutes{
-    Substitute{"Garamond", kGaramond08, "Liberation Serif", 0},
-    Substitute{"MS Sans Serif", "Liberation Sans", nullptr, 1},
-    Substitute{"Courier", "Liberation Mono", nullptr, 0},
-    Substitute{"Courier New", "Liberation Mono", nullptr, 0},
+    Substitute{"Garamond", "Velmora Garamond", "Velmora Serif", 0},
+    Substitute{"MS Sans Serif", "Velmora Sans", nullptr, 1},
+    Substitute{"Courier", "Velmora Mono", nullptr, 0},
+    Substitute{"Courier New", "Velmora Mono", nullptr, 0},
 };
 
 const Substitute* substituteFor(const QString& layoutFamily) {
@@ -57,6 +53,13 @@ bool digitsAlone(QStringView text) {
 
 }  // namespace
 
+void loadFonts() {
+    const QDir fonts(QStringLiteral(":/fonts"));
+    for (const QString& file : fonts.entryList(QDir::Files)) {
+        QFontDatabase::addApplicationFont(fonts.filePath(file));
+    }
+}
+
 QString substituteFamily(const QString& layoutFamily, QStringView text) {
     const Substitute* s = substituteFor(layoutFamily);
     if (!s) {
@@ -74,6 +77,9 @@ QFont toQFont(const FontSpec& font, QStringView text) {
     resolved.setBold(font.bold);
     resolved.setItalic(font.italic);
     resolved.setStyleStrategy(QFont::PreferMatch);
+    // The hinting the screen's scale would choose changes with the scale: fixed, a caption drawn
+    // after the scale went up and back is the caption drawn before, pixel for pixel.
+    resolved.setHintingPreference(QFont::PreferVerticalHinting);
     const Substitute* s = substituteFor(layoutFamily);
     if (font.bold && s && s->boldLetterSpacing != 0) {
         resolved.setLetterSpacing(QFont::AbsoluteSpacing, s->boldLetterSpacing);
@@ -83,12 +89,19 @@ QFont toQFont(const FontSpec& font, QStringView text) {
 
 QFont toQFont(const FontSpec& font, QStringView text, int boxWidthPx) {
     QFont fitted = toQFont(font, text);
-    const qreal over =
-        QFontMetricsF(fitted).tightBoundingRect(text.toString()).right() - boxWidthPx;
+    const QString whole = text.toString();
+    const auto over = [&] {
+        return QFontMetricsF(fitted).tightBoundingRect(whole).right() - boxWidthPx;
+    };
     const qsizetype gaps = text.size() - 1;
-    if (over > 0 && gaps > 0) {
+    if (const qreal o = over(); o > 0 && gaps > 0) {
         fitted.setLetterSpacing(QFont::AbsoluteSpacing,
-                                fitted.letterSpacing() - over / static_cast<qreal>(gaps));
+                                fitted.letterSpacing() - o / static_cast<qreal>(gaps));
+    }
+    // Drawn smaller than laid out, the size rounded to whole pixels, a single letter may still
+    // reach a pixel past a narrow box (a terminal's "+"): it takes a pixel size less.
+    while (zoom() < 1 && over() > 0 && fitted.pixelSize() > 1) {
+        fitted.setPixelSize(fitted.pixelSize() - 1);
     }
     return fitted;
 }

@@ -14,7 +14,11 @@ struct FontSpec {
     bool italic = false;
 };
 
-// The installed family with Cyrillic glyphs that stands in for a family of the layout, for the
+// Makes the program's own fonts, which it carries, known to the toolkit. Called once the
+// application object is there, before any text is laid out.
+void loadFonts();
+
+// The program's family with Cyrillic glyphs that stands in for a family of the layout, for the
 // given text: a text of digits alone may take another family, with lining figures.
 QString substituteFamily(const QString& layoutFamily, QStringView text = {});
 

@@ -35,6 +35,11 @@ void Surface::setBackColor(ColourNumber colour) {
 }
 
 Windowless& Surface::addWindowless(const WindowlessSpec& element) {
+    if (const auto* label = std::get_if<LabelSpec>(&element); label && label->back) {
+        for (const auto& e : elements_) {
+            e->endLettersBefore(label->box);
+        }
+    }
     return *elements_.emplace_back(std::make_unique<Windowless>(*this, element));
 }
 
@@ -156,6 +161,51 @@ bool Surface::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// Labels that follow each other in the paint order are painted in two layers: the backgrounds of
+// all, then the letters of all, so that a label's background never covers the letters of the one
+// before it (the ")" after the index "m" would take the m's last stroke). Where a background lies
+// the frames painted before it are painted again: drawn smaller or larger, rounding may lift a
+// background a pixel onto the frame of the panel under it, which laid out it only touches.
+void Surface::paintElements(QPainter& p, const QRect& dirty) const {
+    const auto shown = [&](const auto& e) {
+        return e->Visible() && dirty.intersects(e->pixelBounds());
+    };
+    const auto isLabel = [](const auto& e) {
+        return std::holds_alternative<LabelSpec>(e->laidOut());
+    };
+    for (auto e = elements_.begin(); e != elements_.end();) {
+        if (!isLabel(*e)) {
+            if (shown(*e)) {
+                (*e)->paint(p);
+            }
+            ++e;
+            continue;
+        }
+        const auto run = std::ranges::subrange(e, std::find_if_not(e, elements_.end(), isLabel));
+        QRegion backs;
+        for (const auto& label : run) {
+            if (shown(label) && label->opaqueLabel()) {
+                label->paintBack(p);
+                backs += label->pixelBounds().adjusted(-1, -1, 1, 1);
+            }
+        }
+        p.save();
+        p.setClipRegion(backs, Qt::IntersectClip);
+        for (auto before = elements_.begin(); before != e && !backs.isEmpty(); ++before) {
+            if ((*before)->Visible() && std::holds_alternative<ShapeSpec>((*before)->laidOut())) {
+                (*before)->paintInk(p);
+            }
+        }
+        p.restore();
+        for (const auto& label : run) {
+            if (shown(label)) {
+                label->paintInk(p);
+            }
+        }
+        e = run.end();
+    }
+}
+
 void Surface::paintEvent(QPaintEvent* event) {
     const bool ownLinesOnly = !exposed_ && (event->region() - ownLines_).isEmpty();
     // Cleared first: lines the handlers draw now are own lines for the next paint.
@@ -180,11 +230,7 @@ void Surface::paintEvent(QPaintEvent* event) {
         p.setClipRect(innerPart);
         p.translate(innerOrigin());
         const QRect dirty = innerPart.translated(-innerOrigin());
-        for (const auto& e : elements_) {
-            if (e->Visible() && dirty.intersects(e->pixelBounds())) {
-                e->paint(p);
-            }
-        }
+        paintElements(p, dirty);
         if (!drawing_.isNull()) {
             const QImage& drawing = drawingImage();  // drawn again if the scale has changed
             const qreal dpr = drawing.devicePixelRatio();

@@ -87,6 +87,7 @@ class Surface : public QWidget {
     using Place = std::tuple<qreal, qreal, qreal, qreal, int>;
 
     QImage& drawingImage();
+    void paintElements(QPainter& p, const QRect& dirty) const;
     void paintLine(QPainter& painter, const DrawnLine& line) const;
     void remember(const DrawnLine& line);
     // Asks for a paint of lines just drawn or cleared (pixels of the inner area).

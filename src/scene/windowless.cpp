@@ -36,11 +36,14 @@ QRectF borderPath(const QRect& boxPx, int border) {
     return QRectF(boxPx).adjusted(inset, inset, -inset, -inset);
 }
 
-void paintLabel(QPainter& p, const LabelSpec& s, const QString& caption, const QFont& font) {
-    const QRect box = toPixels(s.box);
+void paintLabelBack(QPainter& p, const LabelSpec& s) {
     if (s.back) {
-        p.fillRect(box, toQColor(*s.back));
+        p.fillRect(toPixels(s.box), toQColor(*s.back));
     }
+}
+
+void paintLabelText(QPainter& p, const LabelSpec& s, const QString& caption, const QFont& font) {
+    const QRect box = toPixels(s.box);
     p.save();
     // Drawn smaller than laid out, a font's size is rounded to a whole pixel and may take a pixel
     // more than its box: the letters are not cut.
@@ -51,6 +54,22 @@ void paintLabel(QPainter& p, const LabelSpec& s, const QString& caption, const Q
     p.setPen(toQColor(s.fore));
     p.drawText(box, zoom() == 1 ? kLabelFlags : kLabelFlags | Qt::TextDontClip, caption);
     p.restore();
+}
+
+// A rectangle's border, four sides of whole device pixels inside its box.
+void paintRectangleFrame(QPainter& p, const QRect& box, int border) {
+    const DeviceGrid grid(p);
+    const QRectF outer = grid.rect(box);
+    const qreal w = grid.width(border);
+    const QColor ink = toQColor(kWindowText);
+    p.fillRect(QRectF(outer.left(), outer.top(), outer.width(), w), ink);
+    p.fillRect(QRectF(outer.left(), outer.bottom() - w, outer.width(), w), ink);
+    p.fillRect(QRectF(outer.left(), outer.top(), w, outer.height()), ink);
+    p.fillRect(QRectF(outer.right() - w, outer.top(), w, outer.height()), ink);
+}
+
+bool framed(const ShapeSpec& s) {
+    return s.border > 0 && s.kind == ShapeKind::Rectangle;
 }
 
 // The toolkit's cross-hatch: one-pixel lines every eight pixels of the window, vertical ones at
@@ -122,16 +141,8 @@ void paintShape(QPainter& p, const ShapeSpec& s) {
     if (s.hatch) {
         paintCrossHatch(p, outline, s.kind, radius, toQColor(*s.hatch));
     }
-    if (s.border > 0 && s.kind == ShapeKind::Rectangle) {
-        // Four sides of whole device pixels.
-        const DeviceGrid grid(p);
-        const QRectF outer = grid.rect(box);
-        const qreal w = grid.width(s.border);
-        const QColor ink = toQColor(kWindowText);
-        p.fillRect(QRectF(outer.left(), outer.top(), outer.width(), w), ink);
-        p.fillRect(QRectF(outer.left(), outer.bottom() - w, outer.width(), w), ink);
-        p.fillRect(QRectF(outer.left(), outer.top(), w, outer.height()), ink);
-        p.fillRect(QRectF(outer.right() - w, outer.top(), w, outer.height()), ink);
+    if (framed(s)) {
+        paintRectangleFrame(p, box, s.border);
     } else if (s.border > 0) {
         p.setBrush(Qt::NoBrush);
         p.setPen(
@@ -163,6 +174,7 @@ Windowless::Windowless(Surface& owner, WindowlessSpec element)
                        laidOutCaption_ = caption_;
                        font_ = toQFont(s.font, caption_);
                        position_ = s.box.topLeft();
+                       lettersEnd_ = s.box.width();
                    },
                    [this](const LineSpec& s) { position_ = s.from; },
                    [this](const ShapeSpec& s) { position_ = s.box.topLeft(); },
@@ -186,6 +198,14 @@ void Windowless::setCaption(const QString& caption) {
     const QRect before = bounds_;
     bounds_ = boundsNow();
     owner_.windowlessChanged(before | bounds_);
+}
+
+void Windowless::endLettersBefore(const QRect& twips) {
+    const auto* label = std::get_if<LabelSpec>(&laidOut_);
+    if (label && label->box.intersects(twips) && twips.left() > label->box.left()) {
+        lettersEnd_ = std::min(lettersEnd_, twips.left() - label->box.left());
+        fitted_.reset();
+    }
 }
 
 void Windowless::relayout() {
@@ -250,7 +270,10 @@ QRect Windowless::boundsNow() const {
 void Windowless::paint(QPainter& painter) const {
     std::visit(
         Overloaded{
-            [&](const LabelSpec& s) { paintLabel(painter, s, caption_, fittedFont(s)); },
+            [&](const LabelSpec& s) {
+                paintLabelBack(painter, s);
+                paintLabelText(painter, s, caption_, fittedFont(s));
+            },
             [&](const LineSpec& s) { drawTwipsLine(painter, s.from, s.to, s.width, s.colour); },
             [&](const ShapeSpec& s) { paintShape(painter, s); },
             [&](const ImageSpec& s) {
@@ -265,9 +288,31 @@ void Windowless::paint(QPainter& painter) const {
         laidOut_);
 }
 
+bool Windowless::opaqueLabel() const {
+    const auto* label = std::get_if<LabelSpec>(&laidOut_);
+    return label && label->back;
+}
+
+void Windowless::paintBack(QPainter& painter) const {
+    paintLabelBack(painter, std::get<LabelSpec>(laidOut_));
+}
+
+void Windowless::paintInk(QPainter& painter) const {
+    if (const auto* label = std::get_if<LabelSpec>(&laidOut_)) {
+        paintLabelText(painter, *label, caption_, fittedFont(*label));
+    } else if (const auto* shape = std::get_if<ShapeSpec>(&laidOut_); shape && framed(*shape)) {
+        paintRectangleFrame(painter, toPixels(shape->box), shape->border);
+    }
+}
+
 const QFont& Windowless::fittedFont(const LabelSpec& label) const {
     if (!fitted_) {
-        fitted_ = toQFont(label.font, caption_, toPixels(label.box).width());
+        // To the box's right edge as painted, or to where the later background begins.
+        const int left = label.box.left();
+        const int width = lettersEnd_ < label.box.width()
+                              ? toPixels(left + lettersEnd_) - toPixels(left)
+                              : toPixels(label.box).width();
+        fitted_ = toQFont(label.font, caption_, width);
     }
     return *fitted_;
 }

@@ -114,9 +114,19 @@ class Windowless {
     // Where a label's letters stand, in the same pixels: less than its box where the caption is
     // shorter than the box is wide.
     QRect textBounds() const;
+    // A label whose box a later label's background covers from `twips` on, where it lies across
+    // it: its letters end before that background begins, at every scale.
+    void endLettersBefore(const QRect& twips);
     // Its place and font again, after the layout's zoom changed.
     void relayout();
     void paint(QPainter& painter) const;
+    // The two layers of a label, which the surface paints apart for labels that stand side by
+    // side: its background where it is opaque, then its letters.
+    bool opaqueLabel() const;
+    void paintBack(QPainter& painter) const;
+    // A label's letters; a framed rectangle's frame, which the surface paints again over the
+    // backgrounds of the labels after it; nothing of other elements.
+    void paintInk(QPainter& painter) const;
 
   private:
     void moveTo(QPoint twips);
@@ -132,6 +142,7 @@ class Windowless {
     // first painted, so that a label not painted (under the curtain at start) loads no font.
     mutable std::optional<QFont> fitted_;
     QPoint position_;
+    int lettersEnd_ = 0;  // twips from a label's left edge: its box's width, or less
     bool visible_ = true;
     // An image's picture, drawn when first painted and again when painted at another device
     // pixel ratio (the window moved to another screen) or another zoom.

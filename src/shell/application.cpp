@@ -6,7 +6,6 @@
 #include <QStyleOption>
 
 #include "scene/fonts.h"
-#include "shell/platform.h"
 
 namespace {
 
@@ -38,7 +37,7 @@ class SteadySliderTicks : public QProxyStyle {
 }  // namespace
 
 void setUpApplication() {
-    platform::provideFonts();
+    scene::loadFonts();
     auto* style = new SteadySliderTicks(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setStyle(style);
     QApplication::setPalette(style->standardPalette());

@@ -57,8 +57,4 @@ class SessionLock {
 // fails with an error, which the toolkit reports, instead of ending the process by a signal.
 void survivePeersGone();
 
-// Makes the fonts the window is drawn in known to the toolkit, where the system lacks them. Called
-// once the application object is there, before any text is laid out.
-void provideFonts();
-
 }  // namespace platform

@@ -117,7 +117,4 @@ void survivePeersGone() {
     std::signal(SIGPIPE, SIG_IGN);
 }
 
-// The packages bring the fonts (fonts-ebgaramond, fonts-liberation2): the system has them.
-void provideFonts() {}
-
 }  // namespace platform

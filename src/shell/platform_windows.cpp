@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <QDir>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QString>
 
@@ -119,13 +118,5 @@ SessionLock::~SessionLock() {
 
 // Windows has no signal for a write to a closed connection: the write fails.
 void survivePeersGone() {}
-
-// Windows has neither EB Garamond nor the Liberation fonts: the program carries its own copies.
-void provideFonts() {
-    const QDir fonts(QStringLiteral(":/fonts"));
-    for (const QString& file : fonts.entryList(QDir::Files)) {
-        QFontDatabase::addApplicationFont(fonts.filePath(file));
-    }
-}
 
 }  // namespace platform
