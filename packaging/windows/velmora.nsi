@@ -3,8 +3,11 @@
 ;
 ; Without administrator rights it installs for the current user, into
 ; %LOCALAPPDATA%\Programs\Velmora; run elevated, for all users, into Program Files. /CurrentUser
-; installs for the current user in any case. /S installs silently, and the uninstaller's /S
-; removes silently. Its pages are in Russian or in English, after the system's language.
+; installs for the current user in any case; /D=FOLDER (the last option, unquoted) installs into
+; FOLDER. /S installs silently, and the uninstaller's /S removes silently; the uninstaller keeps
+; the user's settings unless its page's box is ticked or /RemoveSettings is given. Over the MSI's
+; installation it installs nothing: it says so, and ends with status 2. Its pages are in Russian or
+; in English, after the system's language.
 
 Unicode true
 ; A 64-bit installer: a 32-bit one would see the 32-bit Program Files and registry.
@@ -43,6 +46,7 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (c) 2026 The Velmora develop
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
 
 ; The first is the one for a system in neither language.
@@ -59,6 +63,18 @@ LangString DesktopDescription ${LANG_ENGLISH} "A shortcut to Velmora on the desk
 LangString DesktopDescription ${LANG_RUSSIAN} "Ярлык Velmora на рабочем столе."
 LangString ShortcutComment ${LANG_ENGLISH} "A coil in an alternating-current circuit"
 LangString ShortcutComment ${LANG_RUSSIAN} "Катушка в цепи переменного тока"
+LangString SettingsSection ${LANG_ENGLISH} "Settings"
+LangString SettingsSection ${LANG_RUSSIAN} "Настройки"
+LangString SettingsDescription ${LANG_ENGLISH} \
+    "Also remove your settings of Velmora (its size, language and element); others' stay."
+LangString SettingsDescription ${LANG_RUSSIAN} \
+    "Удалить и ваши настройки Velmora (размер, язык, элемент цепи); настройки других остаются."
+LangString MsiInstalled ${LANG_ENGLISH} \
+    "Velmora is already installed in $0 from its MSI package. Remove that installation first \
+    (Settings, Apps, Velmora, Uninstall), then run this setup again."
+LangString MsiInstalled ${LANG_RUSSIAN} \
+    "Velmora уже установлена в $0 из пакета MSI. Сначала удалите эту установку \
+    («Параметры», «Приложения», Velmora, «Удалить»), затем запустите эту программу снова."
 
 ; "AllUsers" or "CurrentUser": where the program goes, whose Start menu and list of apps (SHCTX,
 ; the registry root that SetShellVarContext chooses: HKLM for all users, HKCU for one).
@@ -73,7 +89,15 @@ Var Mode
     ${EndIf}
 !macroend
 
+; The MSI installs into the same folder, with the same shortcut: over its installation, this one
+; would leave the MSI's entry, files and shortcut to a program whose removal breaks the other.
 Function .onInit
+    ReadRegStr $0 HKLM "Software\Velmora" "InstallLocation"
+    ${If} $0 != ""
+        MessageBox MB_OK|MB_ICONSTOP "$(MsiInstalled)" /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
     UserInfo::GetAccountType
     Pop $0
     ${GetParameters} $1
@@ -82,10 +106,14 @@ Function .onInit
     ${If} $0 == "Admin"
     ${AndIf} ${Errors}
         !insertmacro UseMode "AllUsers"
-        StrCpy $INSTDIR "$PROGRAMFILES64\Velmora"
+        StrCpy $1 "$PROGRAMFILES64\Velmora"
     ${Else}
         !insertmacro UseMode "CurrentUser"
-        StrCpy $INSTDIR "$LOCALAPPDATA\Programs\Velmora"
+        StrCpy $1 "$LOCALAPPDATA\Programs\Velmora"
+    ${EndIf}
+    ; /D= has set the folder already.
+    ${If} $INSTDIR == ""
+        StrCpy $INSTDIR $1
     ${EndIf}
 FunctionEnd
 
@@ -121,6 +149,29 @@ SectionEnd
     !insertmacro MUI_DESCRIPTION_TEXT ${SectionDesktop} "$(DesktopDescription)"
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
+Section "un.$(ProgramSection)" UnSectionProgram
+    SectionIn RO
+    Delete "$SMPROGRAMS\Velmora.lnk"
+    Delete "$DESKTOP\Velmora.lnk"
+    !include "${UNFILES}"
+    Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR"
+    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+SectionEnd
+
+; The settings are the user's own, in the roaming application data of the one who removes it, also
+; when the program was installed for all users.
+Section /o "un.$(SettingsSection)" UnSectionSettings
+    SetShellVarContext current
+    RMDir /r "$APPDATA\velmora"
+    !insertmacro UseMode $Mode
+SectionEnd
+
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${UnSectionProgram} "$(ProgramDescription)"
+    !insertmacro MUI_DESCRIPTION_TEXT ${UnSectionSettings} "$(SettingsDescription)"
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_END
+
 ; An installation for all users is the one whose uninstall entry under HKLM names this folder. Its
 ; removal needs administrator rights: started without them (from the list of apps, say), the
 ; uninstaller starts itself again elevated.
@@ -138,13 +189,10 @@ Function un.onInit
     ${Else}
         !insertmacro UseMode "CurrentUser"
     ${EndIf}
+    ${GetParameters} $2
+    ClearErrors
+    ${GetOptions} $2 "/RemoveSettings" $3
+    ${IfNot} ${Errors}
+        SectionSetFlags ${UnSectionSettings} ${SF_SELECTED}
+    ${EndIf}
 FunctionEnd
-
-Section "Uninstall"
-    Delete "$SMPROGRAMS\Velmora.lnk"
-    Delete "$DESKTOP\Velmora.lnk"
-    !include "${UNFILES}"
-    Delete "$INSTDIR\uninstall.exe"
-    RMDir "$INSTDIR"
-    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
-SectionEnd

@@ -100,16 +100,14 @@ makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DICON="$build/velmora.ico"
     -DUNFILES="$build/stage/uninstall.nsh" -DOUTFILE="$build/$name-setup.exe" \
     "$inputs/velmora.nsi"
 
-# The MSI: its components are the staged files, one each, laid out by wixl-heat. wixl finds the
-# files by paths relative to the folder it runs in.
+# The MSI: its components are the staged files, one each, laid out by wixl-heat.
 (
     cd "$build"
     find "stage/$name" -type f | sort |
         wixl-heat -p "stage/$name/" --var var.Stage --component-group VelmoraFiles \
             --directory-ref INSTALLDIR --win64 >stage/files.wxs
-    wixl -a x64 -D Win64=yes -D Version="$version" -D Stage="stage/$name" -D Icon=velmora.ico \
-        -o "$name-x64.msi" "$inputs/velmora.wxs" stage/files.wxs
 )
+"$(dirname "$0")/msi.sh" "$build" "$version" "$build/$name-x64.msi"
 
 for made in "$zip" "$build/$name-setup.exe" "$build/$name-x64.msi"; do
     echo "package: $(basename "$made") $(du -h "$made" | cut -f1)"

@@ -2,8 +2,10 @@
 # make windows-test: the Windows build under Wine, on a private X server, in a throwaway Wine
 # prefix: the unit tests; the zip's velmora.exe against the Linux build in HOST_BUILD_DIR (start-up
 # time, picture at rest), then worked with clicks by tests/e2e/live_demo.sh; the installer for all
-# users (Wine's user counts as elevated) and for the current user, and the MSI replaced by a later
-# version: each installed silently, checked, started, removed silently, and nothing of it left.
+# users (Wine's user counts as elevated) into a folder given with /D=, and for the current user,
+# and the MSI replaced by a later version: each installed silently, checked, started, removed
+# silently (the user's settings kept, or removed when asked), and nothing of it left; the MSI
+# refused over the installer's installation and the installer over the MSI's.
 #
 #   tools/windows/test.sh BUILD_DIR HOST_BUILD_DIR
 set -euo pipefail
@@ -146,38 +148,61 @@ check_installed() {
     exit_by_button "$what"
 }
 
-# Waits until a removal has taken away the folder, the shortcut and the entry, and checks that
-# nothing else of the installation is left.
+# Waits until a removal has taken away the folder, the shortcut and the entry; checks that the
+# user's settings are KEPT (then removes them) or REMOVED, and that nothing else of the
+# installation is left.
 check_removed() {
-    local what=$1 folder=$2 shortcut=$3 key=$4
+    local what=$1 folder=$2 shortcut=$3 key=$4 settings_were=$5
     gone() {
         [ ! -e "$folder" ] && [ ! -e "$shortcut" ] && [ -z "$(reg_values "$key")" ]
     }
     e2e_wait_for "$what: the folder, the shortcut and the uninstall entry removed" 30 gone
+    case $settings_were in
+    kept) [ -f "$settings/velmora.ini" ] || e2e_fail "$what: the user's settings removed" ;;
+    removed) [ ! -e "$settings" ] || e2e_fail "$what: the user's settings left, asked to remove" ;;
+    esac
+    rm -rf "$settings"
     E2E_SEEN=$(diff <(echo "$before") <(user_files) || true)
     [ -z "$E2E_SEEN" ] || e2e_fail "$what: left behind: $E2E_SEEN"
-    step "$what: removed, nothing left"
+    step "$what: removed, settings $settings_were, nothing else left"
+}
+
+# The settings a user's program has written.
+settings=$wine_user/AppData/Roaming/velmora
+write_settings() {
+    mkdir -p "$settings"
+    printf '[view]\r\nsize=scale\r\nscale=1.5\r\n' >"$settings/velmora.ini"
 }
 
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall'
 start_menu='AppData/Roaming/Microsoft/Windows/Start Menu/Programs'
+msi=$build/$name-x64.msi
 
 before=$(user_files)
-step "installer, silently, for all users"
-wine "$build/$name-setup.exe" /S
-folder="$wine_c/Program Files/Velmora"
+# /D= is the last option, unquoted however many spaces the folder has: the command interpreter
+# hands the installer the line as typed.
+step "installer, silently, for all users, into a folder of its own"
+wine cmd /c "Z:${build//\//\\}\\$name-setup.exe /S /D=C:\\Velmora для уроков"
+folder="$wine_c/Velmora для уроков"
 shortcut="$wine_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmora.lnk"
 check_installed "installer for all users" "$folder" "$shortcut" "HKLM\\$uninstall_key\\Velmora"
+status=0
+wine msiexec /i "$msi" /qn || status=$?
+[ "$status" -ne 0 ] && [ -z "$(reg_values 'HKLM\Software\Velmora')" ] ||
+    e2e_fail "the MSI installed over the installer's installation (status $status)"
+step "the MSI refused to install over it (status $status: 1603 modulo 256)"
+write_settings
 wine "$folder/uninstall.exe" /S
-check_removed "installer for all users" "$folder" "$shortcut" "HKLM\\$uninstall_key\\Velmora"
+check_removed "installer for all users" "$folder" "$shortcut" "HKLM\\$uninstall_key\\Velmora" kept
 
 step "installer, silently, for the current user"
 wine "$build/$name-setup.exe" /S /CurrentUser
 folder="$wine_user/AppData/Local/Programs/Velmora"
 shortcut="$wine_user/$start_menu/Velmora.lnk"
 check_installed "installer for the user" "$folder" "$shortcut" "HKCU\\$uninstall_key\\Velmora"
-wine "$folder/uninstall.exe" /S
-check_removed "installer for the user" "$folder" "$shortcut" "HKCU\\$uninstall_key\\Velmora"
+write_settings
+wine "$folder/uninstall.exe" /S /RemoveSettings
+check_removed "installer for the user" "$folder" "$shortcut" "HKCU\\$uninstall_key\\Velmora" removed
 
 # The product code that an MSI registers its uninstall entry under.
 product_code() {
@@ -185,23 +210,32 @@ product_code() {
 }
 
 step "MSI, silently"
-msi=$build/$name-x64.msi
 product=$(product_code "$msi")
 wine msiexec /i "$msi" /qn
 folder="$wine_c/Program Files/Velmora"
 # Wine's msiexec puts the Start menu's shortcut of a per-machine package into the user's menu.
 shortcut="$wine_user/$start_menu/Velmora.lnk"
 check_installed MSI "$folder" "$shortcut" "HKLM\\$uninstall_key\\$product"
+entry=$(reg_values "HKLM\\$uninstall_key\\$product")
+grep -q '^InstallLocation  *REG_SZ  *C:\\Program Files\\Velmora\\$' <<<"$entry" &&
+    grep -q '^EstimatedSize  *REG_DWORD  *0x[0-9a-f]*[1-9a-f]' <<<"$entry" ||
+    e2e_fail "MSI: the uninstall entry lacks its folder or size: $entry"
+status=0
+wine "$build/$name-setup.exe" /S || status=$?
+[ "$status" -eq 2 ] && [ -z "$(reg_values "HKLM\\$uninstall_key\\Velmora")" ] ||
+    e2e_fail "the installer installed over the MSI's installation (status $status)"
+step "MSI: its entry has folder and size; the installer refused to install over it (status 2)"
 
 # A later version replaces it: its MSI is made of the same files, as package.sh makes it.
 later=${version%.*}.$((${version##*.} + 1))
-wixl -a x64 -D Win64=yes -D Version="$later" -D Stage="stage/$name" -D Icon=velmora.ico \
-    -o "$E2E_TMP/later.msi" "$repo/packaging/windows/velmora.wxs" stage/files.wxs
+"$repo/tools/windows/msi.sh" "$build" "$later" "$E2E_TMP/later.msi"
 wine msiexec /i "$E2E_TMP/later.msi" /qn
 [ -z "$(reg_values "HKLM\\$uninstall_key\\$product")" ] ||
     e2e_fail "MSI: version $version still installed beside $later"
 step "MSI: version $later replaced $version"
-wine msiexec /x "$E2E_TMP/later.msi" /qn
-check_removed MSI "$folder" "$shortcut" "HKLM\\$uninstall_key\\$(product_code "$E2E_TMP/later.msi")"
+write_settings
+wine msiexec /x "$E2E_TMP/later.msi" REMOVESETTINGS=1 /qn
+check_removed MSI "$folder" "$shortcut" "HKLM\\$uninstall_key\\$(product_code "$E2E_TMP/later.msi")" \
+    removed
 
 step "all passed"
