@@ -4,6 +4,7 @@
 // run loop, handlers and reset, the numbers of one pass and the clock it follows.
 
 #include <QElapsedTimer>
+#include <QTimer>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -215,6 +216,9 @@ class Form1 : public scene::Surface {
     int activeRuns_ = 0;
     bool restartRequested_ = false;  // a start pressed inside a run's yield, after a stop
     qint64 nextFrameNs_ = 0;
+    // Ticks once a display frame while a run goes on, the passes' wake-up; stopped while paused
+    // and at rest.
+    QTimer frameTicks_;
     physics::Instant lastPass_{};
     physics::ElementKind element_ = physics::ElementKind::Coil;
     std::array<int, 3> positions_{};  // of sldL, for each element but the one in the circuit

@@ -3,6 +3,7 @@
 #include <QScreen>
 #include <QSlider>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "demo/form1.h"
@@ -103,6 +104,11 @@ void Form1::RunDemo() {
         drawnThisRun = true;
         emit shownChanged();
     }
+    // A stop pressed inside a pass's wait runs to here inside that wait, which still needs the
+    // ticks to end: only the outermost activation stops them.
+    if (activeRuns_ == 1) {
+        frameTicks_.stop();
+    }
     ResetDemo();
 }
 
@@ -117,6 +123,7 @@ void Form1::waitForChange() {
     if (ending_) {
         return;
     }
+    frameTicks_.stop();
     QEventLoop wait;
     for (const QSlider* slider : {sldW, sldU, sldL}) {
         connect(slider, &QSlider::valueChanged, &wait, &QEventLoop::quit);
@@ -127,7 +134,10 @@ void Form1::waitForChange() {
 }
 
 // Without this wait the loop would redraw far more often than any screen shows, at a whole
-// core's cost. The time is the loop's own clock's.
+// core's cost. The time is the loop's own clock's. A pass that is due later waits for the next
+// tick of one timer that ticks every frame for the whole run: a timer set anew for each pass is,
+// on Windows, a multimedia timer set and killed each pass, and under Wine a thread started and
+// ended each pass, which cost more than the pass itself.
 qint64 Form1::waitForNextFrame() {
     if (ending_) {
         return 0;
@@ -137,16 +147,16 @@ qint64 Form1::waitForNextFrame() {
     const pacing::FrameWait next =
         pacing::nextFrame(nextFrameNs_, now, static_cast<qint64>(1e9 / hz));
     nextFrameNs_ = next.due;
-    const auto waitMs = static_cast<int>(next.wait / 1'000'000);
-    if (waitMs <= 0) {
+    const int frameMs = std::max(1, qRound(1000 / hz));
+    if (!frameTicks_.isActive() || frameTicks_.interval() != frameMs) {
+        frameTicks_.setTimerType(Qt::PreciseTimer);
+        frameTicks_.start(frameMs);
+    }
+    if (next.wait / 1'000'000 <= 0) {
         return next.wait;
     }
     QEventLoop wait;
-    QTimer frame;
-    frame.setSingleShot(true);
-    frame.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&frame, &QTimer::timeout, &wait, &QEventLoop::quit);
-    frame.start(waitMs);
+    QObject::connect(&frameTicks_, &QTimer::timeout, &wait, &QEventLoop::quit);
     wait.exec();
     return next.wait;
 }
