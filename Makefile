@@ -11,7 +11,7 @@ CONFIGURE := cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_
 PREFIX := /usr/local
 
 .PHONY: run test bench soak sanitize monkey e2e-under-load screenshots deps build install package \
-	windows windows-test clean
+	windows windows-test web web-test clean
 
 deps:
 	@./tools/install-deps.sh build test
@@ -93,8 +93,23 @@ windows: deps
 windows-test: windows
 	@JOBS=$(JOBS) ./tools/windows/test.sh $(WINDOWS_BUILD) $(BUILD)
 
+# Velmora for the browser, into build-web/: index.html, the loader, velmora.wasm, the manifest and
+# the icons, for any static web server, compiled with Emscripten against a Qt for WebAssembly that
+# the first run builds from Debian's source into ~/.cache/velmora (about 45 minutes on 2 cores).
+# The Linux build draws the icons for it. `make web-test` tests the page in a headless Chromium.
+WEB_BUILD := build-web
+web: deps
+	@./tools/install-deps.sh web
+	@$(CONFIGURE) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target velmora desktop_files
+	@JOBS=$(JOBS) ./tools/web/build.sh $(WEB_BUILD) $(BUILD)
+
+web-test: web
+	@./tools/install-deps.sh test
+	@./tools/web/test.sh $(WEB_BUILD) $(BUILD)
+
 screenshots: build
 	@./tools/screenshots.sh ./$(BUILD)/velmora docs
 
 clean:
-	@rm -rf $(BUILD) build-sanitize $(PACKAGE_BUILD) $(WINDOWS_BUILD)
+	@rm -rf $(BUILD) build-sanitize $(PACKAGE_BUILD) $(WINDOWS_BUILD) $(WEB_BUILD) $(WEB_BUILD)-tree

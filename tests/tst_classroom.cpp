@@ -40,7 +40,8 @@ using driver::Demo;
 // The window of the program: the demonstration with the classroom's commands.
 struct Lesson : Demo {
     Lesson() {
-        attachClassroom(*form, {optionLines, {}, QStringLiteral("ru"), platform::keyPosition});
+        attachClassroom(*form,
+                        {optionLines, {}, QStringLiteral("ru"), platform::keyPosition, false, {}});
     }
 };
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDateTime>
@@ -13,6 +14,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <algorithm>
+#include <iterator>
 
 #include "classroom/focus_ring.h"
 #include "classroom/help_window.h"
@@ -44,6 +47,10 @@ struct CommandSpec {
 };
 
 constexpr const char* kElementMenu = QT_TRANSLATE_NOOP("Classroom", "Элемент цепи");
+
+// The commands that size the window, left out where the platform sizes it.
+constexpr Command kSizing[] = {Command::Larger,    Command::Smaller,    Command::OriginalSize,
+                               Command::FitScreen, Command::FullScreen, Command::ResetView};
 
 }  // namespace
 
@@ -229,6 +236,10 @@ Classroom::Classroom(Targets targets)
     for (const Command element : {Command::Coil, Command::Capacitor, Command::Resistor}) {
         elements_->addAction(&action(element));
     }
+    for (const Command sizing : kSizing) {
+        action(sizing).setVisible(!targets_.program.sizedByPlatform);
+        action(sizing).setEnabled(!targets_.program.sizedByPlatform);
+    }
     action(Command::Pause).setEnabled(false);
     // Full screen is left with Esc too, a key that does nothing else in the window.
     leaveFullScreen_ = new QAction(&window);
@@ -282,7 +293,8 @@ bool Classroom::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::WindowStateChange:
             if (window) {
                 action(Command::FullScreen).setChecked(view_->isFullScreen());
-                leaveFullScreen_->setEnabled(view_->isFullScreen());
+                leaveFullScreen_->setEnabled(view_->isFullScreen() &&
+                                             action(Command::FullScreen).isEnabled());
             }
             break;
         default:
@@ -483,6 +495,14 @@ QImage Classroom::picture() const {
 void Classroom::savePicture() {
     // The picture is taken at the moment of the command, before the dialog covers anything.
     const QImage taken = picture();
+    if (targets_.program.offerFile) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        taken.save(&buffer, "PNG");
+        targets_.program.offerFile(png, pictureFileName(QDateTime::currentDateTime()));
+        return;
+    }
     const DemoClock::Hold hold(targets_.clock);
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) {
@@ -516,7 +536,9 @@ void Classroom::copyPicture() {
 
 void Classroom::showHelp() {
     if (!help_) {
-        const QList<QAction*> commands(actions_.begin(), actions_.end());
+        QList<QAction*> commands;
+        std::copy_if(actions_.begin(), actions_.end(), std::back_inserter(commands),
+                     [](const QAction* command) { return command->isVisible(); });
         help_ = new HelpWindow(targets_.window, commands, targets_.program.options);
         help_->installEventFilter(this);
     }

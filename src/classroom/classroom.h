@@ -104,6 +104,12 @@ class Classroom : public QObject {
             // Qt::Key_unknown where the platform does not say: a command's key works in every
             // keyboard layout, whatever letter the layout puts there.
             std::function<int(const QKeyEvent&)> keyPosition;
+            // The window's size is the platform's own (a browser's page): the commands that size
+            // the window are left out.
+            bool sizedByPlatform = false;
+            // The platform's own way of keeping a saved picture (a browser's download): it is
+            // handed the picture as PNG with the name offered, and no dialog asks where.
+            std::function<void(const QByteArray&, const QString&)> offerFile = {};
         } program;
     };
 

@@ -129,7 +129,10 @@ void keep(const std::function<void(QSettings&)>& change) {
 }  // namespace
 
 Remembered recall() {
-    const Kept kept;
+    Kept kept;
+    // The browser's toolkit reads the file only once asked to sync (elsewhere it has read it
+    // already, and this finds nothing new).
+    kept.sync();
     Remembered remembered;
     if (!readable(kept.fileName()) || kept.status() != QSettings::NoError ||
         !readInto(kept, remembered)) {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QWindow>
 #include <algorithm>
+#include <ranges>
 #include <utility>
 
 namespace scene {

@@ -48,12 +48,13 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
+    arguments << platform::pageOptions();
     const CommandLine commandLine = parseCommandLine(arguments);
     const Remembered remembered = recall();
     const Options& options = commandLine.options;
-    const QString language = options.languageChosen || remembered.language.isEmpty()
-                                 ? options.language
-                                 : remembered.language;
+    const QString language = options.languageChosen           ? options.language
+                             : !remembered.language.isEmpty() ? remembered.language
+                                                              : platform::firstLanguage();
     Translations translations(language);
     if (commandLine.action != CommandLine::Action::Run) {
         return answerCommandLine(argc, argv, arguments, translations);
@@ -73,11 +74,18 @@ int main(int argc, char* argv[]) {
     }
     setUpApplication();
     Form1 form;
+    // A page has no command line to list, and its size is the browser's.
+    const bool page = platform::windowIsPage();
     Classroom& classroom =
-        attachClassroom(form, {optionLines, [&](const QString& to) { translations.switchTo(to); },
-                               language, platform::keyPosition});
+        attachClassroom(form, {page ? std::function<QString()>() : optionLines,
+                               [&](const QString& to) { translations.switchTo(to); }, language,
+                               platform::keyPosition, page, platform::fileOffer()});
     form.setElement(options.element.value_or(remembered.element.value_or(form.element())));
-    classroom.view().show(startSize(options, remembered));
+    if (page) {
+        platform::showOnPage(form, classroom.view());
+    } else {
+        classroom.view().show(startSize(options, remembered));
+    }
     form.show();
     instance.serve(form);
     return QApplication::exec();

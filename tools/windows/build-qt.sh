@@ -12,9 +12,7 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
-version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
-upstream="${version#*:}"
-upstream="${upstream%%+*}"
+. "$here/../debian-qt-source.sh"
 root="${XDG_CACHE_HOME:-$HOME/.cache}/velmora/qt-${upstream}-windows-x64"
 prefix="$root/install"
 marker="$prefix/velmora-toolkit-complete"
@@ -49,50 +47,12 @@ if [ -f "$marker" ] && [ "$(cat "$marker")" = "$stamp" ]; then
     exit 0
 fi
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-
-# apt-get source needs a deb-src entry for the archive the machine installs from; where there is
-# none, one is written beside each deb entry, for the same addresses and suites.
-ensure_deb_src() {
-    apt-get source --print-uris -qq "qt6-base=$version" >/dev/null 2>&1 && return
-    echo "build-qt: adding deb-src entries for the machine's archives"
-    shopt -s nullglob
-    local deb822=(/etc/apt/sources.list.d/*.sources) oneline=(/etc/apt/sources.list.d/*.list)
-    [ -f /etc/apt/sources.list ] && oneline+=(/etc/apt/sources.list)
-    if [ ${#deb822[@]} -gt 0 ]; then
-        awk 'BEGIN { RS = ""; ORS = "\n\n" }
-             /(^|\n)Types:[^\n]*deb([ \t\n]|$)/ && !/(^|\n)Enabled:[ \t]*no/ {
-                 sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src"); sub(/^\n/, ""); print }' \
-            "${deb822[@]}" | "${sudo[@]}" tee /etc/apt/sources.list.d/velmora-deb-src.sources \
-            >/dev/null
-    fi
-    if [ ${#oneline[@]} -gt 0 ]; then
-        sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "${oneline[@]}" |
-            "${sudo[@]}" tee /etc/apt/sources.list.d/velmora-deb-src.list >/dev/null
-    fi
-    "${sudo[@]}" apt-get update -qq
-}
-
 started=$SECONDS
 echo "build-qt: building Qt $upstream for Windows into $root" >&2
 echo "build-qt: this happens once per machine and takes about 25 minutes on 2 cores" >&2
 rm -rf "$root/source" "$root/build" "$prefix"
-mkdir -p "$root/download"
 
-ensure_deb_src >&2
-echo "build-qt: fetching Debian's source of qt6-base $version" >&2
-(cd "$root/download" && apt-get source --download-only -qq "qt6-base=$version" >&2)
-dpkg-source --skip-patches -x "$root/download/qt6-base_${version#*:}.dsc" "$root/source" >&2
-
-# Debian's patches, less the two that only serve Debian's own builds.
-echo "build-qt: applying Debian's patches" >&2
-while read -r patch _; do
-    case "$patch" in
-        '' | '#'* | cross.patch | force_shared_libzstd.patch) ;;
-        *) patch -d "$root/source" -p1 -s <"$root/source/debian/patches/$patch" ;;
-    esac
-done <"$root/source/debian/patches/series"
+debian_qt_source "$version" "$root"
 
 log="$root/build.log"
 echo "build-qt: configuring and building (log: $log)" >&2
