@@ -220,11 +220,11 @@ void layCoil(Controls& controls) {
 void lay(Controls& controls, const Drawing& d) {
     for (int k = 0; k < kSegments; ++k) {
         auto& segment = static_cast<PictureBox&>(controls.widget(segmentId(k)));
-        const auto& spec = d.segments[static_cast<std::size_t>(k)];
-        segment.setVisible(spec.has_value());
-        if (spec) {
-            segment.setBorderStyle(spec->border);
-            controls.relay(segmentId(k), kForm, spec->box);
+        const auto& drawn = d.segments[static_cast<std::size_t>(k)];
+        segment.setVisible(drawn.has_value());
+        if (drawn) {
+            segment.setBorderStyle(drawn->border);
+            controls.relay(segmentId(k), kForm, drawn->box);
         }
     }
     for (int i = 0; i < kMarkers; ++i) {
