@@ -9,10 +9,18 @@
 // The toolkit scales a screen at run time only through this interface of its own, which it uses
 // for its tests of screens changing their scale; the public one is read once, at start.
 #include <private/qhighdpiscaling_p.h>
+#include <qpa/qplatformscreen.h>
 
 namespace {
 
 double current = 1;
+
+// The system's own scale of a screen, its DPI against the toolkit's base, which the program's
+// scale multiplies: a factor the program sets for a screen takes the place of the system's.
+double systemFactor(const QScreen& screen) {
+    const QPlatformScreen* platform = screen.handle();
+    return platform ? platform->logicalDpi().first / platform->logicalBaseDpi().first : 1.0;
+}
 
 }  // namespace
 
@@ -23,7 +31,7 @@ double windowScale() {
 void setWindowScale(double scale, const std::function<void()>& resize) {
     current = scale;
     for (QScreen* screen : QGuiApplication::screens()) {
-        QHighDpiScaling::setScreenFactor(screen, scale);
+        QHighDpiScaling::setScreenFactor(screen, scale * systemFactor(*screen));
     }
     resize();
     for (QWidget* widget : QApplication::topLevelWidgets()) {

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QWindow>
 #include <algorithm>
-#include <ranges>
 #include <utility>
 
 namespace scene {
@@ -182,12 +181,12 @@ void Surface::paintElements(QPainter& p, const QRect& dirty) const {
             ++e;
             continue;
         }
-        const auto run = std::ranges::subrange(e, std::find_if_not(e, elements_.end(), isLabel));
+        const auto runEnd = std::find_if_not(e, elements_.end(), isLabel);
         QRegion backs;
-        for (const auto& label : run) {
-            if (shown(label) && label->opaqueLabel()) {
-                label->paintBack(p);
-                backs += label->pixelBounds().adjusted(-1, -1, 1, 1);
+        for (auto label = e; label != runEnd; ++label) {
+            if (shown(*label) && (*label)->opaqueLabel()) {
+                (*label)->paintBack(p);
+                backs += (*label)->pixelBounds().adjusted(-1, -1, 1, 1);
             }
         }
         p.save();
@@ -198,12 +197,12 @@ void Surface::paintElements(QPainter& p, const QRect& dirty) const {
             }
         }
         p.restore();
-        for (const auto& label : run) {
-            if (shown(label)) {
-                label->paintInk(p);
+        for (auto label = e; label != runEnd; ++label) {
+            if (shown(*label)) {
+                (*label)->paintInk(p);
             }
         }
-        e = run.end();
+        e = runEnd;
     }
 }
 
