@@ -28,8 +28,11 @@ same_twice() {
 }
 shoot_linux() {
     local language=$1
+    local launched
+    launched=$(date +%s%N)
     e2e_start_app "$host/velmora" --lang "$language"
     e2e_find_window Velmora 60 >/dev/null
+    echo "web-test: the Linux window ($language) $((($(date +%s%N) - launched) / 1000000)) ms after its start" >&2
     e2e_wait_for "the Linux window at rest ($language)" 20 same_twice "$E2E_TMP/linux-$language.png"
     kill "$E2E_APP_PID"
     wait "$E2E_APP_PID" || true

@@ -11,6 +11,7 @@ from selenium import webdriver
 url, folder = sys.argv[1], sys.argv[2]
 TOLERANCE = 15  # thousandths of the pixels that may differ, as for the Windows build
 SWITCH, SLIDER, BLANK = (500, 290), (416, 178), (150, 60)  # points.sh, the layout's sldW
+GRAPHS, VOLTAGE_BAND = (788, 96), "400x134+590+129"  # points.sh
 
 # Every drawing call of the page's WebGL marks the frame it falls in.
 COUNT_FRAMES = """window.velmoraFrames = []; let open = false;
@@ -137,6 +138,15 @@ try:
     moving = [shot()]
     wait("the run under way", lambda: moving.append(shot()) or
          differing(moving[-2], moving[-1]) > 0 and differing(moving[0], moving[-1]) > 0)
+    # A mouse's click shows the graphs, and the voltage is traced in blue.
+    canvas = driver.find_element("id", "velmora")
+    webdriver.ActionChains(driver).move_to_element_with_offset(
+        canvas, GRAPHS[0] - canvas.size["width"] // 2,
+        GRAPHS[1] - canvas.size["height"] // 2).click().perform()
+    wait("a voltage curve traced", lambda: int(subprocess.run(
+        ["convert", shot(), "-crop", VOLTAGE_BAND, "-fuzz", "20%", "-fill", "black", "+opaque",
+         "#0000ff", "-fill", "white", "-opaque", "#0000ff", "-format", "%[fx:mean*w*h]", "info:"],
+        capture_output=True, text=True).stdout.split(".")[0] or 0) > 60)
     frames, cpu, start = len(driver.execute_script("return velmoraFrames")), cpu_seconds(), time.monotonic()
     wait("five seconds of the run", lambda: time.monotonic() - start >= 5, 10)
     took = time.monotonic() - start
