@@ -1,6 +1,6 @@
 """The page in a headless Chromium (SwiftShader's WebGL): its picture at rest against the Linux
 window's, in Russian and English; a finger on a slider and on the switch; a long press's menu;
-Ctrl+S's download; a choice kept across a reload; the fit at three sizes of the browser's window;
+Ctrl+S's download; Ctrl+C's picture on the clipboard; a choice kept across a reload; the fit at three sizes of the browser's window;
 and the figures: first frame, passes a second, processor time.
 
     test_page.py URL FOLDER     FOLDER holds linux-ru.png and linux-en.png
@@ -162,6 +162,15 @@ try:
     load("", laid_out)
     webdriver.ActionChains(driver).key_down("\ue009").send_keys("s").key_up("\ue009").perform()
     wait("Ctrl+S's download", lambda: glob.glob(os.path.join(downloads, "velmora-*.png")))
+
+    # Ctrl+C: the picture on the clipboard as PNG, where the page may write it (localhost is a
+    # secure context; the permission stands for the user's consent).
+    driver.execute_cdp_cmd("Browser.grantPermissions", {"origin": url.rstrip("/"), "permissions": [
+        "clipboardReadWrite", "clipboardSanitizedWrite"]})
+    webdriver.ActionChains(driver).key_down("\ue009").send_keys("c").key_up("\ue009").perform()
+    wait("Ctrl+C's picture on the clipboard", lambda: driver.execute_async_script(
+        "navigator.clipboard.read().then(items => arguments[0](items.some(i =>"
+        " i.types.includes('image/png'))), () => arguments[0](false))"), 10)
 
     webdriver.ActionChains(driver).send_keys("c").perform()
     capacitor = wait("the capacitor", lambda: differing(rest, p := settled()) > 5 and p)
