@@ -89,12 +89,15 @@ void ProjectorView::keepOnScreen() {
     // Where a window manager's frame is a pixel other than the toolkit reckons it (openbox's), the
     // window is kept that much further in.
     constexpr int kSlack = 2;
-    const QRect available = window_.screen()->availableGeometry().adjusted(0, 0, -kSlack, -kSlack);
+    // In the window's own pixels, which the scale changes: read again after every step.
+    const auto available = [&] {
+        return window_.screen()->availableGeometry().adjusted(0, 0, -kSlack, -kSlack);
+    };
     const auto outer = [&] { return QRect(window_.pos(), window_.size() + frame()); };
     // The fitted scale is worked out ahead, from an allowance for the frame before the window is
     // shown and in whole hundredths: where it comes out a few pixels too large, a hundredth less.
     while (scale_ > kSmallestScale &&
-           (outer().width() > available.width() || outer().height() > available.height())) {
+           (outer().width() > available().width() || outer().height() > available().height())) {
         applyScale(std::max(kSmallestScale, std::round(scale_ * 100 - 1) / 100));
         window_.resize(shownContent());
         place();
@@ -103,11 +106,10 @@ void ProjectorView::keepOnScreen() {
         return;  // the window manager places a window it is first shown
     }
     const QRect now = outer();
+    const QRect area = available();
     const QPoint inside(
-        std::clamp(now.left(), available.left(),
-                   std::max(available.left(), available.right() + 1 - now.width())),
-        std::clamp(now.top(), available.top(),
-                   std::max(available.top(), available.bottom() + 1 - now.height())));
+        std::clamp(now.left(), area.left(), std::max(area.left(), area.right() + 1 - now.width())),
+        std::clamp(now.top(), area.top(), std::max(area.top(), area.bottom() + 1 - now.height())));
     if (inside != now.topLeft()) {
         window_.move(inside);
     }
