@@ -33,17 +33,23 @@ for size in 128 256; do
     cp "$icons/${size}x$size/apps/org.velmora.Velmora.png" "$build/velmora-$size.png"
 done
 cp "$repo/LICENSE" "$build/LICENSE.txt"
+# The fonts inside velmora.wasm are the program's own versions of EB Garamond and the Liberation
+# fonts, under the SIL Open Font License, whose text goes with them.
+cp "$repo/packaging/copyright" "$build/copyright.txt"
 cp "$qt/share/doc/qt6-base/copyright" "$build/qt6-base-copyright.txt"
 cat >"$build/README.txt" <<'TEXT'
 Velmora в браузере. Эту папку может отдавать любой веб-сервер статических файлов, как она есть;
 у файла velmora.wasm должен быть тип MIME application/wasm (остальные: .html text/html, .js
 text/javascript, .webmanifest application/manifest+json, .png image/png, .svg image/svg+xml).
-Откройте index.html через сервер (не с диска); ?lang=en — по-английски.
+Откройте index.html через сервер (не с диска); ?lang=en — по-английски. Лицензии: Velmora — MIT
+(LICENSE.txt); её шрифты — SIL Open Font License (copyright.txt); Qt — LGPL 3 (qt6-base-copyright.txt).
 
 Velmora in the browser. Any web server of static files can serve this folder as it is; the file
 velmora.wasm must have the MIME type application/wasm (the others: .html text/html, .js
 text/javascript, .webmanifest application/manifest+json, .png image/png, .svg image/svg+xml).
-Open index.html through the server (not from the disk); ?lang=en shows it in English.
+Open index.html through the server (not from the disk); ?lang=en shows it in English. Licences:
+Velmora is MIT (LICENSE.txt); its fonts are under the SIL Open Font License (copyright.txt); Qt
+is under the LGPL 3 (qt6-base-copyright.txt).
 TEXT
 wasm=$(stat -c %s "$build/velmora.wasm")
 packed=$(gzip -9 -c "$build/velmora.wasm" | wc -c)
