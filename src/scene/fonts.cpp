@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QResource>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -56,7 +57,10 @@ bool digitsAlone(QStringView text) {
 void loadFonts() {
     const QDir fonts(QStringLiteral(":/fonts"));
     for (const QString& file : fonts.entryList(QDir::Files)) {
-        QFontDatabase::addApplicationFont(fonts.filePath(file));
+        // The resource's own bytes, which live as long as the program: no copy is made.
+        const QResource font(fonts.filePath(file));
+        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+            reinterpret_cast<const char*>(font.data()), static_cast<qsizetype>(font.size())));
     }
 }
 
